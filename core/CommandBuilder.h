@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/CommandLine.h"
+#include "core/EncoderSettings.h"
+
+#include <optional>
+#include <string>
+
+namespace marulo {
+
+// The strings built once per press of a conversion button and held by the
+// conversion from one press to the next.
+struct EncoderOptions {
+    CommandLine EncoderPrefix;
+    std::string OutputExtension;
+    std::string NormalizeOption;
+};
+
+// Rebuilds NormalizeOption always; EncoderPrefix and OutputExtension in every
+// mode but WAV, which leaves the earlier values as they were.
+void BuildEncoderPrefix(const EncoderSettings& settings, EncoderOptions& options);
+
+std::string MakeNormalizeOption(const EncoderSettings& settings);
+
+CommandLine BuildNormalizeCommand(const std::string& normalizeOption, const std::string& workWavPath,
+                                  const std::string& inputPath);
+
+// No decode command exists in mode WAV.
+std::optional<CommandLine> BuildDecodeCommand(EncodeMode mode, const std::string& inputPath,
+                                              const std::string& decodedPath);
+
+// No encode command exists in mode WAV.
+std::optional<CommandLine> BuildEncodeCommand(EncodeMode mode, const CommandLine& encoderPrefix,
+                                              const std::string& encoderInput, const std::string& outputPath);
+
+} // namespace marulo

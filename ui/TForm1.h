@@ -1,0 +1,73 @@
+#pragma once
+
+#include "ui/Controls.h"
+
+#include <QString>
+#include <QWidget>
+
+class QKeyEvent;
+
+namespace marulo {
+
+// The one main window. Its rules are member functions named after control and
+// event; they are defined in several files, one concept each:
+//   TForm1.cpp            construction, activation, close handling
+//   FormLayout.cpp        the controls, their places, texts and defaults
+//   ModeRules.cpp etc.    the click and key rules of the window
+//   ConversionRules.cpp   "Single Encode" and "ALL Encode"
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The status bar's one simple text.
+    void setStatusText(const QString& text);
+    QString statusText() const;
+
+    // Start-up check, captured at the first activation.
+    void FormActivate();
+    QString ToolFolder;
+    QString ToolFolderRoot;
+
+    // Click rules.
+    void RG1Click();
+    void CB0Click();
+    void CB2Click();
+    void CB3Click();
+    void CB4Click();
+    void CB8Click();
+    void CB9Click();
+    void RB1Click();
+    void RB2Click();
+    void RB3Click();
+    void RB4Click();
+    void B1Click();
+    void B2Click();
+    void B3Click();
+
+    // Key rules: return true when the key was consumed.
+    bool ComB1KeyPress(QWidget* control, QKeyEvent* event);
+    bool E1KeyPress(QKeyEvent* event);
+    bool E2KeyPress(QKeyEvent* event);
+    bool ComB6KeyPress(QKeyEvent* event);
+
+    bool conversionRunning() const { return conversionRunning_; }
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildLayout();   // FormLayout.cpp
+    void connectRules();  // TForm1.cpp
+
+    Controls ui;
+    bool activatedOnce_ = false;
+    bool conversionRunning_ = false;
+    bool closeRequested_ = false;
+};
+
+} // namespace marulo

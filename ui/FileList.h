@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QListWidget>
+#include <QString>
+#include <QStringList>
+
+class QFileSystemWatcher;
+
+namespace marulo {
+
+// The file list: the plain files of one folder that match a mask of one or
+// more patterns separated by ";" (extensions compared without regard to case),
+// sorted by name, at most one selected. Follows changes on disk by itself.
+class FileList : public QListWidget {
+    Q_OBJECT
+
+public:
+    explicit FileList(QWidget* parent = nullptr);
+
+    QString directory() const { return directory_; }
+    void setDirectory(const QString& folder);
+
+    QString mask() const { return mask_; }
+    // Reads the folder again at once; nothing is selected afterwards.
+    void setMask(const QString& mask);
+
+    // Selects the item at index; an index past either end leaves the selection as it is.
+    void selectItem(int index);
+    // Full path of the selected file, empty when none is selected.
+    QString selectedPath() const;
+    // Full paths of every listed file, in list order.
+    QStringList listedPaths() const;
+
+    // Reads the folder again, keeping the selection where that file is still listed.
+    void refresh();
+
+private:
+    QString directory_;
+    QString mask_;
+    QFileSystemWatcher* watcher_ = nullptr;
+};
+
+} // namespace marulo

@@ -1,0 +1,175 @@
+#include "tools/bridge/Runner.h"
+
+#include "tools/bridge/Arguments.h"
+#include "tools/bridge/TempOutput.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace marulo::bridge {
+
+namespace {
+
+// A signal that asks the bridge to end is passed on to the tool, so the tool
+// ends first and the temporary file is removed on the way out.
+volatile sig_atomic_t g_child = 0;
+volatile sig_atomic_t g_stopSignal = 0;
+constexpr int kForwardedSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+extern "C" void forwardSignal(int signal)
+{
+    g_stopSignal = signal;
+    if (g_child > 0)
+        kill(static_cast<pid_t>(g_child), signal);
+}
+
+void installForwarding()
+{
+    struct sigaction action {};
+    action.sa_handler = forwardSignal;
+    sigemptyset(&action.sa_mask);
+    for (const int signal : kForwardedSignals)
+        sigaction(signal, &action, nullptr);
+}
+
+void requireReadableInput(const std::string& input)
+{
+    struct stat info {};
+    if (input.empty())
+        refuse("the input file name is empty", kStatusFailed);
+    if (stat(input.c_str(), &info) != 0)
+        refuse("cannot read the input " + quoted(input) + ": " + std::strerror(errno), kStatusFailed);
+    if (!S_ISREG(info.st_mode))
+        refuse("the input " + quoted(input) + " is not a file", kStatusFailed);
+    if (access(input.c_str(), R_OK) != 0)
+        refuse("cannot read the input " + quoted(input) + ": " + std::strerror(errno), kStatusFailed);
+}
+
+// The output may replace an earlier result, but never the input itself nor a folder.
+void requireUsableOutput(const std::string& output, const std::string& input)
+{
+    if (output.empty() || output.ends_with('/'))
+        refuse("the output " + quoted(output) + " names no file", kStatusUsage);
+    struct stat out {};
+    if (stat(output.c_str(), &out) != 0)
+        return;
+    struct stat in {};
+    if (stat(input.c_str(), &in) == 0 && in.st_dev == out.st_dev && in.st_ino == out.st_ino)
+        refuse("the output " + quoted(output) + " is the input file itself", kStatusUsage);
+    if (S_ISDIR(out.st_mode))
+        refuse("the output " + quoted(output) + " is a folder", kStatusUsage);
+}
+
+struct Spawned {
+    pid_t pid = -1;
+    int error = 0;
+};
+
+// The tool reads nothing from the bridge's standard input (it reads /dev/null)
+// and writes its messages to the bridge's own standard output and error.
+Spawned spawnTool(const Job& job)
+{
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(job.program.c_str()));
+    for (const std::string& arg : job.arguments)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t none;
+    sigemptyset(&none);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
+
+    // Held back until the child's id is known, so a stop request cannot slip
+    // between the start and the moment it can be forwarded.
+    sigset_t held, previous;
+    sigemptyset(&held);
+    for (const int signal : kForwardedSignals)
+        sigaddset(&held, signal);
+    sigprocmask(SIG_BLOCK, &held, &previous);
+
+    Spawned spawned;
+    spawned.error = posix_spawnp(&spawned.pid, job.program.c_str(), &actions, &attributes, argv.data(), environ);
+    if (spawned.error == 0)
+        g_child = spawned.pid;
+    sigprocmask(SIG_SETMASK, &previous, nullptr);
+    if (spawned.error == 0 && g_stopSignal != 0)
+        kill(spawned.pid, g_stopSignal);
+
+    posix_spawnattr_destroy(&attributes);
+    posix_spawn_file_actions_destroy(&actions);
+    return spawned;
+}
+
+int waitFor(pid_t pid)
+{
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR)
+            return -1;
+    }
+    return status;
+}
+
+bool hasContent(const std::string& path)
+{
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && info.st_size > 0;
+}
+
+} // namespace
+
+int runJob(Job job)
+{
+    requireReadableInput(job.input);
+    requireUsableOutput(job.output, job.input);
+    installForwarding();
+
+    TempOutput temp(job.output);
+    job.arguments[job.outputSlot] = job.outputPrefix + asFileArgument(temp.path());
+
+    const Spawned spawned = spawnTool(job);
+    if (spawned.error == ENOENT)
+        refuse("the program " + quoted(job.program) + " is not installed; install the Debian package " +
+                   quoted(job.package) + " (apt-get install " + job.package + ")",
+               kStatusMissing);
+    if (spawned.error != 0)
+        refuse("cannot start " + quoted(job.program) + " (Debian package " + quoted(job.package) +
+                   "): " + std::strerror(spawned.error),
+               kStatusNotRunnable);
+
+    const int status = waitFor(spawned.pid);
+    g_child = 0;
+    const std::string nothingWritten = "; nothing was written to " + quoted(job.output);
+    if (g_stopSignal != 0)
+        refuse("stopped by signal " + std::to_string(g_stopSignal) + nothingWritten, 128 + g_stopSignal);
+    if (status < 0)
+        refuse("lost track of " + quoted(job.program) + nothingWritten, kStatusFailed);
+    if (WIFSIGNALED(status))
+        refuse(job.program + " was ended by signal " + std::to_string(WTERMSIG(status)) + nothingWritten,
+               128 + WTERMSIG(status));
+    if (WEXITSTATUS(status) != 0)
+        refuse(job.program + " failed with exit status " + std::to_string(WEXITSTATUS(status)) + nothingWritten,
+               WEXITSTATUS(status));
+    if (!hasContent(temp.path()))
+        refuse(job.program + " ended without writing anything" + nothingWritten, kStatusFailed);
+
+    temp.commit();
+    return 0;
+}
+
+} // namespace marulo::bridge

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace marulo::bridge {
+
+// Bits per sample from the "TTA1" header of a file, skipping an ID3v2 tag in
+// front of it; nothing when the file cannot be read or is not TTA.
+std::optional<int> ttaBitsPerSample(const std::string& path);
+
+} // namespace marulo::bridge

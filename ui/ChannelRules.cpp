@@ -1,11 +1,32 @@
-// Stub: the channel, normalise and exit rules are written in their own change.
+// The channel buttons, "Normalize" and "Exit".
+#include "ui/ChannelTables.h"
+#include "ui/StateApplier.h"
 #include "ui/TForm1.h"
 
+#include <QCheckBox>
+
 namespace marulo {
-void TForm1::RB1Click() {}
-void TForm1::RB2Click() {}
-void TForm1::RB3Click() {}
-void TForm1::RB4Click() {}
-void TForm1::CB4Click() {}
+
+namespace {
+
+void ApplyChannelRule(const Controls& ui, Ctl button) {
+    const EncodeMode mode = CurrentMode(ui);
+    for (const ChannelTables::ChannelRow& row : ChannelTables::Channels)
+        if (row.button == button)
+            ui.CB9->setEnabled(row.downmix[ModeIndex(mode)] == Cell::on);
+}
+
+} // namespace
+
+void TForm1::RB1Click() { ApplyChannelRule(ui, Ctl::RB1); }
+void TForm1::RB2Click() { ApplyChannelRule(ui, Ctl::RB2); }
+void TForm1::RB3Click() { ApplyChannelRule(ui, Ctl::RB3); }
+void TForm1::RB4Click() { ApplyChannelRule(ui, Ctl::RB4); }
+
+void TForm1::CB4Click() { StateApplier(ui).applyEnabled(ChannelTables::NormalizeFollows); }
+
+// During a conversion closeEvent only notes the request; the conversion rule
+// ends the program when its last file is done.
 void TForm1::B3Click() { close(); }
+
 } // namespace marulo

@@ -55,6 +55,10 @@ public:
 
     bool conversionRunning() const { return conversionRunning_; }
 
+    // A later start of the program asked for this window: restore it if
+    // minimised, show it and bring it to the front.
+    void bringForward();
+
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,7 +66,9 @@ protected:
 
 private:
     void buildLayout();   // FormLayout.cpp
+    void linkLists();     // FormLayout.cpp: drive, folder and file lists
     void connectRules();  // TForm1.cpp
+    void forwardKeys();   // TForm1.cpp: which key rule each control has
 
     Controls ui;
     bool activatedOnce_ = false;

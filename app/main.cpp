@@ -1,0 +1,27 @@
+#include "ui/FormTexts.h"
+#include "ui/SingleInstance.h"
+#include "ui/TForm1.h"
+
+#include <QApplication>
+
+using namespace marulo;
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QString title = QString::fromUtf8(FormTexts::ApplicationTitle);
+
+    // Decided before any window exists: a later start only hands over.
+    SingleInstance instance(title);
+    if (!instance.isPrimary()) {
+        instance.activatePrimary();
+        return 0;
+    }
+
+    QApplication::setApplicationName(title);
+    TForm1 window;
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window] { window.bringForward(); });
+    window.show();
+    // A newly started program's window comes up active, as the tool check expects.
+    window.activateWindow();
+    return app.exec();
+}

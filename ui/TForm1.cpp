@@ -1,0 +1,180 @@
+#include "ui/TForm1.h"
+
+#include "core/ToolPath.h"
+#include "ui/FolderList.h"
+#include "ui/RadioGroup.h"
+#include "ui/StatusTexts.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+
+#include <string>
+
+namespace marulo {
+
+namespace {
+
+enum class KeyRule { Shared, E1, E2, ComB6 };
+
+struct KeyBinding {
+    const char* control;
+    KeyRule rule;
+};
+
+// Which key rule each control runs; controls not listed keep their own keys.
+constexpr KeyBinding KeyBindings[] = {
+    {"CB0", KeyRule::Shared},   {"CB1", KeyRule::Shared},   {"CB2", KeyRule::Shared},   {"CB3", KeyRule::Shared},
+    {"CB4", KeyRule::Shared},   {"CB5", KeyRule::Shared},   {"CB6", KeyRule::Shared},   {"CB8", KeyRule::Shared},
+    {"CB9", KeyRule::Shared},   {"ComB1", KeyRule::Shared}, {"ComB2", KeyRule::Shared}, {"ComB3", KeyRule::Shared},
+    {"ComB4", KeyRule::Shared}, {"E3", KeyRule::Shared},    {"E4", KeyRule::Shared},    {"DCB1", KeyRule::Shared},
+    {"DLB1", KeyRule::Shared},  {"FLB1", KeyRule::Shared},  {"E1", KeyRule::E1},        {"E2", KeyRule::E2},
+    {"ComB6", KeyRule::ComB6},
+};
+
+const KeyBinding* bindingOf(const QObject* control) {
+    for (const KeyBinding& binding : KeyBindings) {
+        if (control->objectName() == QLatin1String(binding.control))
+            return &binding;
+    }
+    return nullptr;
+}
+
+bool isEnter(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+std::string toUtf8(const QString& text) { return text.toUtf8().toStdString(); }
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+    buildLayout();
+    connectRules();
+    forwardKeys();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::setStatusText(const QString& text) { ui.SB1->showMessage(text); }
+
+QString TForm1::statusText() const { return ui.SB1->currentMessage(); }
+
+void TForm1::FormActivate() {
+    ToolFolder = ui.DLB1->directory();
+    const std::string folder = toUtf8(ToolFolder);
+    ToolFolderRoot = QString::fromStdString(::marulo::ToolFolderRoot(folder));
+    const std::string normalizePath = ToolPath(folder, "normalize.exe");
+    const std::string lamePath = ToolPath(folder, "lame.exe");
+    if (!ToolIsPresent(normalizePath)) {
+        setStatusText(QString::fromUtf8(StatusTexts::NormalizeNotFound));
+        return;
+    }
+    if (!ToolIsPresent(lamePath)) {
+        setStatusText(QString::fromUtf8(StatusTexts::LameNotFound));
+        return;
+    }
+    setStatusText(QString::fromUtf8(StatusTexts::LameEncoding));
+}
+
+void TForm1::bringForward() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+bool TForm1::event(QEvent* event) {
+    // Focus coming back from another program or from a message box is not a
+    // new start: the tool check belongs to the first activation only.
+    if (event->type() == QEvent::WindowActivate && !activatedOnce_) {
+        activatedOnce_ = true;
+        const bool handled = QWidget::event(event);
+        FormActivate();
+        return handled;
+    }
+    return QWidget::event(event);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    // A conversion in progress owns the rest of the program's life: the close
+    // is noted and carried out when the conversion has finished.
+    if (conversionRunning_) {
+        closeRequested_ = true;
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void TForm1::connectRules() {
+    connect(ui.RG1, &RadioGroup::selectionChanged, this, [this] { RG1Click(); });
+
+    const std::pair<QCheckBox*, void (TForm1::*)()> checkRules[] = {
+        {ui.CB0, &TForm1::CB0Click}, {ui.CB2, &TForm1::CB2Click}, {ui.CB3, &TForm1::CB3Click},
+        {ui.CB4, &TForm1::CB4Click}, {ui.CB8, &TForm1::CB8Click}, {ui.CB9, &TForm1::CB9Click},
+    };
+    for (const auto& [box, rule] : checkRules)
+        connect(box, &QCheckBox::toggled, this, [this, rule = rule] { (this->*rule)(); });
+
+    // A radio button runs its rule when it becomes checked, never when unchecked.
+    const std::pair<QRadioButton*, void (TForm1::*)()> radioRules[] = {
+        {ui.RB1, &TForm1::RB1Click}, {ui.RB2, &TForm1::RB2Click},
+        {ui.RB3, &TForm1::RB3Click}, {ui.RB4, &TForm1::RB4Click},
+    };
+    for (const auto& [button, rule] : radioRules) {
+        connect(button, &QRadioButton::toggled, this, [this, rule = rule](bool checked) {
+            if (checked)
+                (this->*rule)();
+        });
+    }
+
+    connect(ui.B1, &QPushButton::clicked, this, [this] { B1Click(); });
+    connect(ui.B2, &QPushButton::clicked, this, [this] { B2Click(); });
+    connect(ui.B3, &QPushButton::clicked, this, [this] { B3Click(); });
+}
+
+void TForm1::forwardKeys() {
+    for (const KeyBinding& binding : KeyBindings) {
+        auto* control = findChild<QWidget*>(QLatin1String(binding.control));
+        control->installEventFilter(this);
+        // An editable combo box passes keys on to its line edit; watching the
+        // line edit too makes sure Enter meets the rule before the edit acts.
+        if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
+            combo->lineEdit()->installEventFilter(this);
+    }
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (!isEnter(event))
+        return QWidget::eventFilter(watched, event);
+    auto* control = qobject_cast<QWidget*>(watched);
+    if (auto* edit = qobject_cast<QLineEdit*>(watched))
+        if (auto* combo = qobject_cast<QComboBox*>(edit->parentWidget()))
+            control = combo;
+    const KeyBinding* binding = control ? bindingOf(control) : nullptr;
+    if (!binding)
+        return QWidget::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    switch (binding->rule) {
+    case KeyRule::Shared:
+        return ComB1KeyPress(control, key);
+    case KeyRule::E1:
+        return E1KeyPress(key);
+    case KeyRule::E2:
+        return E2KeyPress(key);
+    case KeyRule::ComB6:
+        return ComB6KeyPress(key);
+    }
+    return false;
+}
+
+} // namespace marulo

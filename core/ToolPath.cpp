@@ -38,7 +38,8 @@ std::string ToolPath(std::string_view toolFolder, std::string_view fileName)
 
 bool ToolIsPresent(const std::string& path)
 {
-    if (path.empty())
+    // A NUL would cut the name short and test another entry.
+    if (path.empty() || path.find('\0') != std::string::npos)
         return false;
     std::error_code error;
     const std::filesystem::path entry(

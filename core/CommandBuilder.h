@@ -20,6 +20,7 @@ struct EncoderOptions {
 // mode but WAV, which leaves the earlier values as they were.
 void BuildEncoderPrefix(const EncoderSettings& settings, EncoderOptions& options);
 
+// " -m " and the level as typed.
 std::string MakeNormalizeOption(const EncoderSettings& settings);
 
 CommandLine BuildNormalizeCommand(const std::string& normalizeOption, const std::string& workWavPath,
@@ -29,7 +30,10 @@ CommandLine BuildNormalizeCommand(const std::string& normalizeOption, const std:
 std::optional<CommandLine> BuildDecodeCommand(EncodeMode mode, const std::string& inputPath,
                                               const std::string& decodedPath);
 
-// No encode command exists in mode WAV.
+// No encode command exists in mode WAV. The encoder input is the normalised
+// copy (WorkWavPath) after a normalise step, otherwise the selected file's own
+// path: a name rebuilt with a lower-case "wav" can miss it on a case-sensitive
+// file system.
 std::optional<CommandLine> BuildEncodeCommand(EncodeMode mode, const CommandLine& encoderPrefix,
                                               const std::string& encoderInput, const std::string& outputPath);
 

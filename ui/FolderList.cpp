@@ -69,7 +69,11 @@ void FolderList::setDirectory(const QString& folder) {
     if (moved) {
         if (!watcher_->directories().isEmpty())
             watcher_->removePaths(watcher_->directories());
+        // The parent too: while the process stands in the folder, its removal
+        // shows only as a change of the parent.
         watcher_->addPath(directory_);
+        if (!QDir(directory_).isRoot())
+            watcher_->addPath(QFileInfo(directory_).absolutePath());
     }
     fill();
     if (moved)

@@ -17,6 +17,9 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
+    // The title names the program to the window system (its window class).
+    // It is deliberately not the display name: Qt would append that to the
+    // window caption, which must read exactly as designed.
     QApplication::setApplicationName(title);
     TForm1 window;
     QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window] { window.bringForward(); });

@@ -51,7 +51,10 @@ SingleInstance::SingleInstance(const QString& title, QObject* parent)
     // Age never makes the lock stale, only the death of the copy that holds
     // it: QLockFile checks the recorded process and takes over from a crash.
     lock_->setStaleLockTime(0);
-    primary_ = lock_->tryLock(0);
+    // Only a lock held by a running copy makes this start a secondary one; a
+    // lock that cannot be made at all (no writable temporary folder) must not
+    // keep the program from starting.
+    primary_ = lock_->tryLock(0) || lock_->error() != QLockFile::LockFailedError;
     if (primary_)
         listen();
 }

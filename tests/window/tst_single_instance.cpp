@@ -3,6 +3,7 @@
 #include "ui/FormTexts.h"
 #include "ui/SingleInstance.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocalSocket>
@@ -24,6 +25,7 @@ private slots:
     void twoRealCopies();
     void crashedCopyDoesNotBlockNextStart();
     void strangersAreIgnored();
+    void unwritableLockPlaceStillStarts();
 
 private:
     QString title() const { return QString::fromUtf8(marulo::FormTexts::ApplicationTitle); }
@@ -146,6 +148,14 @@ void SingleInstanceTest::strangersAreIgnored() {
     stranger.write("hello\n");
     QVERIFY(closed.wait(5000));
     QCOMPARE(asked.count(), 0);
+}
+
+void SingleInstanceTest::unwritableLockPlaceStillStarts() {
+    const QByteArray saved = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QDir(private_.path()).filePath(QStringLiteral("missing/folder")).toLocal8Bit());
+    SingleInstance alone(title());
+    qputenv("TMPDIR", saved);
+    QVERIFY(alone.isPrimary());
 }
 
 QTEST_MAIN(SingleInstanceTest)

@@ -30,6 +30,8 @@ private slots:
     void outcomes();
     void rootFolder();
     void firstActivationRunsCheckOnce();
+    void bringForwardRestoresMinimisedWindow();
+    void closesWhenNoConversionRuns();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -121,6 +123,30 @@ void WindowActivationTest::firstActivationRunsCheckOnce() {
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(form.ToolFolder, root_);
     QCOMPARE(form.statusText(), QStringLiteral(" unchanged"));
+}
+
+void WindowActivationTest::bringForwardRestoresMinimisedWindow() {
+    TForm1 form;
+    form.showMinimized();
+    QTRY_VERIFY(form.isMinimized());
+    form.bringForward();
+    QVERIFY(!form.isMinimized());
+    QVERIFY(form.isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+
+    TForm1 hidden;
+    hidden.bringForward();
+    QVERIFY(hidden.isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(&hidden));
+}
+
+void WindowActivationTest::closesWhenNoConversionRuns() {
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(!form.conversionRunning());
+    QVERIFY(form.close());
+    QVERIFY(!form.isVisible());
 }
 
 QTEST_MAIN(WindowActivationTest)

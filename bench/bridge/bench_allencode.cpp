@@ -1,0 +1,50 @@
+// Times one "ALL Encode" press over a folder, through the window (offscreen)
+// with the converter bridge beside this program, and prints the seconds.
+//   bench_allencode FOLDER [MODE] [normalize]
+// MODE is the encode-mode index (0 = MP3, the default). Normalising is off
+// unless asked for, so the press does exactly the work of one encoder call
+// per file and can be compared with the encoder called directly.
+#include "ui/FileList.h"
+#include "ui/FolderList.h"
+#include "ui/RadioGroup.h"
+#include "ui/TForm1.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+
+#include <cstdio>
+
+using namespace marulo;
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 2) {
+        std::fprintf(stderr, "usage: bench_allencode FOLDER [MODE] [normalize]\n");
+        return 2;
+    }
+    const QString folder = QDir(args[1]).absolutePath();
+    const int mode = args.size() > 2 ? args[2].toInt() : 0;
+    const bool normalize = args.contains("normalize");
+
+    TForm1 form;
+    form.show();
+    form.findChild<RadioGroup*>("RG1")->setItemIndex(mode);
+    form.findChild<QCheckBox*>("CB4")->setChecked(normalize);
+    form.findChild<FolderList*>("DLB1")->setDirectory(folder);
+    auto* files = form.findChild<FileList*>("FLB1");
+    if (files->directory() != folder || files->listedPaths().isEmpty()) {
+        std::fprintf(stderr, "bench_allencode: no WAV file listed in %s\n", qUtf8Printable(folder));
+        return 1;
+    }
+
+    QElapsedTimer timer;
+    timer.start();
+    form.B2Click();
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    std::printf("%.3f\n", seconds);
+    return 0;
+}

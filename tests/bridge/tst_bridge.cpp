@@ -91,6 +91,10 @@ void BridgeTest::initTestCase()
     QVERIFY(makeWav(input("noise.wav"), 2, 1.0, 16, Signal::Noise));
     QVERIFY(makeWav(input("pluck.wav"), 2, 1.0, 16, Signal::Pluck));
     QVERIFY(QFile::copy(input("stereo.wav"), input("音楽 ファイル.wav")));
+    // Digital silence: no dither, every sample zero.
+    QCOMPARE(runProgram("sox", {"-D", "-n", "-r", "44100", "-b", "16", "-c", "2", input("silent.wav"), "trim", "0", "1"})
+                 .exitCode,
+             0);
 
     // Sources for the decoders, made by the Debian tools directly.
     QCOMPARE(runProgram("lame", {"--quiet", input("stereo.wav"), input("song.mp3")}).exitCode, 0);
@@ -272,12 +276,14 @@ void BridgeTest::normalizesPeak_data()
     QTest::addColumn<QString>("level");
     QTest::addColumn<QString>("source");
     QTest::addColumn<int>("bits");
-    QTest::newRow("90, stereo, raised") << "90" << "stereo.wav" << 16;
-    QTest::newRow("90, mono") << "90" << "mono.wav" << 16;
-    QTest::newRow("90, 24-bit") << "90" << "stereo24.wav" << 24;
-    QTest::newRow("25, lowered") << "25" << "noise.wav" << 16;
-    QTest::newRow("100") << "100" << "stereo.wav" << 16;
-    QTest::newRow("0 is silence") << "0" << "stereo.wav" << 16;
+    QTest::addColumn<double>("peak");
+    QTest::newRow("90, stereo, raised") << "90" << "stereo.wav" << 16 << 0.9;
+    QTest::newRow("90, mono") << "90" << "mono.wav" << 16 << 0.9;
+    QTest::newRow("90, 24-bit") << "90" << "stereo24.wav" << 24 << 0.9;
+    QTest::newRow("25, lowered") << "25" << "noise.wav" << 16 << 0.25;
+    QTest::newRow("100") << "100" << "stereo.wav" << 16 << 1.0;
+    QTest::newRow("0 is silence") << "0" << "stereo.wav" << 16 << 0.0;
+    QTest::newRow("silence stays silent") << "90" << "silent.wav" << 16 << 0.0;
 }
 
 void BridgeTest::normalizesPeak()
@@ -285,6 +291,7 @@ void BridgeTest::normalizesPeak()
     QFETCH(QString, level);
     QFETCH(QString, source);
     QFETCH(int, bits);
+    QFETCH(double, peak);
 
     const QString folder = outputFolder();
     const QString out = folder + "/song.wav";
@@ -295,9 +302,8 @@ void BridgeTest::normalizesPeak()
     const Pcm pcm = readWav(out);
     QCOMPARE(pcm.bits, bits);
     QCOMPARE(pcm.samples.size(), readWav(input(source)).samples.size());
-    const double wanted = level.toDouble() / 100;
-    const double peak = peakFraction(pcm);
-    QVERIFY2(std::fabs(peak - wanted) <= 0.005 * wanted, qPrintable(QString("peak %1").arg(peak)));
+    const double measured = peakFraction(pcm);
+    QVERIFY2(std::fabs(measured - peak) <= 0.005 * peak, qPrintable(QString("peak %1").arg(measured)));
     QCOMPARE(fileBytes(input(source)), before);
 }
 

@@ -22,10 +22,10 @@ namespace {
 // The run-time's own words in the design; ours are free.
 constexpr const char* NotANumberMessage = "\"%1\" は数値ではありません。";
 
+// Return and the keypad's Enter, with any modifier: a field left to act on one
+// (an editable combo box adds its text to its list) would do more than Enter may.
 bool IsEnter(const QKeyEvent* event) {
-    // Ctrl+Enter types a line feed, not code 13; Alt+Enter types nothing.
-    return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-           && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
 // The parts of a composite control (a list's viewport and scroll bars, a combo

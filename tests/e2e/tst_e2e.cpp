@@ -222,8 +222,14 @@ void EndToEndTest::defaultEncodeGivesFormat()
     const QString out = work(folder, result);
     QCOMPARE(probe(out, "format_name"), format);
     QCOMPARE(probe(out, "codec_name", true), codec);
+    const QByteArray head = fileBytes(out).left(4);
     if (mode == Aac)
-        QCOMPARE(fileBytes(out).left(2).toHex(), QByteArray("fff1")); // ADTS, MPEG-4, no CRC
+        QCOMPARE(head.left(2).toHex(), QByteArray("fff1")); // ADTS sync, MPEG-4, no CRC
+    if (mode == Mp3 || mode == Mp2) {
+        // Frame sync, MPEG-1 (version bits 11), Layer III (01) or Layer II (10).
+        QCOMPARE(quint8(head.at(0)), quint8(0xff));
+        QCOMPARE(quint8(head.at(1)) & 0xfe, mode == Mp3 ? 0xfa : 0xfc);
+    }
     // The normalised copy was the encoder's input and is gone; nothing else is left.
     QCOMPARE(entriesOf(folder + "/Zorvik"), QStringList{result});
     QCOMPARE(fileBytes(folder + '/' + name), before);

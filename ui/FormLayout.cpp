@@ -190,6 +190,9 @@ void TForm1::buildLayout() {
     ui.B1 = make<QPushButton>("B1", p1);
     ui.B2 = make<QPushButton>("B2", p1);
     ui.B3 = make<QPushButton>("B3", p1);
+    // Enter on a focused button presses it, as the window system's buttons do.
+    for (QPushButton* button : {ui.B1, ui.B2, ui.B3})
+        button->setAutoDefault(true);
 
     QFrame** lines[] = {&ui.L1, &ui.L2, &ui.L3, &ui.L4, &ui.L5, &ui.L6};
     for (std::size_t i = 0; i < std::size(lines); ++i)

@@ -5,7 +5,11 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 using marulo::TForm1;
@@ -28,6 +32,7 @@ private slots:
     void spinTakesNoFocus();
     void enterMovesFocusFromForwardedControls_data();
     void enterMovesFocusFromForwardedControls();
+    void enterPressesFocusedButton();
 };
 
 void WindowFieldsTest::combos_data() {
@@ -212,6 +217,23 @@ void WindowFieldsTest::enterMovesFocusFromForwardedControls() {
     if (qobject_cast<QComboBox*>(focused->parentWidget()))
         focused = focused->parentWidget();
     QCOMPARE(focused->objectName(), next);
+}
+
+void WindowFieldsTest::enterPressesFocusedButton() {
+    // An empty folder: the press only reports in the status bar.
+    QTemporaryDir empty;
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(empty.path()));
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    auto* button = form.findChild<QPushButton*>(QStringLiteral("B2"));
+    QSignalSpy pressed(button, &QPushButton::clicked);
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Return);
+    QCOMPARE(pressed.count(), 1);
+    QCOMPARE(QApplication::focusWidget(), button);
+    QDir::setCurrent(before);
 }
 
 QTEST_MAIN(WindowFieldsTest)

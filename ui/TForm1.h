@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/CommandBuilder.h"
 #include "ui/Controls.h"
 
 #include <QString>
@@ -8,6 +9,8 @@
 class QKeyEvent;
 
 namespace marulo {
+
+class ConversionJob;
 
 // The one main window. Its rules are member functions named after control and
 // event; they are defined in several files, one concept each:
@@ -69,11 +72,15 @@ private:
     void linkLists();     // FormLayout.cpp: drive, folder and file lists
     void connectRules();  // TForm1.cpp
     void forwardKeys();   // TForm1.cpp: which key rule each control has
+    void runConversion(void (ConversionJob::*press)()); // ConversionRules.cpp
 
     Controls ui;
     bool activatedOnce_ = false;
     bool conversionRunning_ = false;
     bool closeRequested_ = false;
+    // The options of the last press: a press in mode WAV builds no encoder
+    // prefix and keeps the one before.
+    EncoderOptions heldOptions_;
 };
 
 } // namespace marulo

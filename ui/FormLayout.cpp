@@ -1,4 +1,5 @@
 #include "ui/DriveSelector.h"
+#include "ui/FixedRowDelegate.h"
 #include "ui/FileList.h"
 #include "ui/FolderList.h"
 #include "ui/FormTexts.h"
@@ -27,6 +28,7 @@ namespace {
 
 constexpr int ClientWidth = 438;
 constexpr int ClientHeight = 340;
+constexpr int ComboRowHeight = 15;
 
 struct Place {
     const char* control;
@@ -175,6 +177,7 @@ void TForm1::buildLayout() {
         QComboBox* combo = *combos[i] = make<QComboBox>(row.control, p1);
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setItemDelegate(new FixedRowDelegate(ComboRowHeight, combo));
         combo->addItems(QString::fromLatin1(row.items).split(QLatin1Char('|')));
         if (row.maxLength > 0)
             combo->lineEdit()->setMaxLength(row.maxLength);

@@ -3,6 +3,7 @@
 #include "ui/TForm1.h"
 #include "ui/UpDown.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -66,6 +67,14 @@ void WindowFieldsTest::combos() {
     for (int i = 0; i < combo->count(); ++i)
         listed.append(combo->itemText(i));
     QCOMPARE(listed, items);
+
+    // The drop-down rows keep the design's 15 pixels despite the bold 15-pixel font.
+    form.show();
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    QTRY_VERIFY(view->isVisible());
+    QCOMPARE(view->visualRect(combo->model()->index(0, 0)).height(), 15);
+    combo->hidePopup();
 }
 
 void WindowFieldsTest::typingStopsAtMaximumLength_data() {

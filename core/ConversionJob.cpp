@@ -1,6 +1,7 @@
 #include "core/ConversionJob.h"
 
 #include "core/ConversionTexts.h"
+#include "core/ConverterTable.h"
 #include "core/WorkPaths.h"
 
 namespace marulo {
@@ -84,10 +85,16 @@ bool ConversionJob::ConvertOneFile(const FileNames& names)
     const std::string& encoderInput = normalised && window_.Normalize() ? workWav : names.InputPath;
     const auto command = BuildEncodeCommand(window_.Mode(), options_.EncoderPrefix, encoderInput,
                                             OutputPath(names.BaseFolder, names.Stem3, options_.OutputExtension));
-    // No encoder prefix was ever built when every press so far was in mode WAV;
-    // the line would then start with a path, so nothing is run.
-    if (!command || options_.EncoderPrefix.empty())
-        return true;
+    if (!command)
+        return true; // mode WAV: the normalised copy is the result
+    // Every press so far was in mode WAV, which builds no encoder prefix, and
+    // the mode was changed during the run: the line would begin with a path.
+    // Nothing is run, and the user is told the file was not encoded.
+    if (options_.EncoderPrefix.empty()) {
+        std::string_view encoder = ConverterOf(window_.Mode()).encoder;
+        ReportFailure(encoder.substr(0, encoder.find(' ')), names);
+        return false;
+    }
     if (!RunStep(*command, names))
         return false;
 
@@ -104,9 +111,13 @@ bool ConversionJob::RunStep(const CommandLine& command, const FileNames& names)
     if (outcome.succeeded())
         return true;
     const std::vector<std::string> arguments = command.arguments();
-    const std::string converter = arguments.empty() ? std::string() : arguments.front();
-    window_.SetStatusText(ConversionTexts::StepFailed(converter, names.InputName));
+    ReportFailure(arguments.empty() ? std::string_view() : std::string_view(arguments.front()), names);
     return false;
+}
+
+void ConversionJob::ReportFailure(std::string_view converter, const FileNames& names)
+{
+    window_.SetStatusText(ConversionTexts::StepFailed(converter, names.InputName));
 }
 
 } // namespace marulo

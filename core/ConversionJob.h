@@ -6,6 +6,7 @@
 #include "core/ToolRunner.h"
 
 #include <string>
+#include <string_view>
 
 namespace marulo {
 
@@ -39,6 +40,7 @@ public:
 private:
     void BuildOptions();
     bool RunStep(const CommandLine& command, const FileNames& names);
+    void ReportFailure(std::string_view converter, const FileNames& names);
 
     ConversionWindow& window_;
     ToolRunner& runner_;

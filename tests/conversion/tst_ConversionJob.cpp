@@ -228,8 +228,10 @@ void ConversionJobTest::wavModeWithoutAnyEarlierPrefixRunsNoEncoder()
     rig.window.mode = EncodeMode::Wav;
     rig.runner.during = [&](const CommandLine&) { rig.window.mode = EncodeMode::Mp3; };
     rig.job.B1Click();
-    // Without a prefix the line would begin with the input path: never run that.
-    QCOMPARE(rig.journal.events, (QStringList{Mkdir, Normalise}));
+    // Without a prefix the line would begin with the input path: never run that,
+    // and say that the file was not encoded.
+    QCOMPARE(rig.journal.events,
+             (QStringList{Mkdir, Normalise, Status(ConversionTexts::StepFailed("lame.exe", "song.wav"))}));
 }
 
 // A switch changed while a converter runs acts on the later steps.

@@ -2,6 +2,7 @@
 #include "ui/ChannelTables.h"
 #include "ui/StateApplier.h"
 #include "ui/TForm1.h"
+#include "ui/WindowSettings.h"
 
 #include <QCheckBox>
 
@@ -10,7 +11,7 @@ namespace marulo {
 namespace {
 
 void ApplyChannelRule(const Controls& ui, Ctl button) {
-    const EncodeMode mode = CurrentMode(ui);
+    const EncodeMode mode = ReadEncodeMode(ui);
     for (const ChannelTables::ChannelRow& row : ChannelTables::Channels)
         if (row.button == button)
             ui.CB9->setEnabled(row.downmix[ModeIndex(mode)] == Cell::on);

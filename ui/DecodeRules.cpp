@@ -5,6 +5,7 @@
 #include "ui/RadioGroup.h"
 #include "ui/StateApplier.h"
 #include "ui/TForm1.h"
+#include "ui/WindowSettings.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
@@ -12,7 +13,7 @@
 namespace marulo {
 
 void TForm1::CB0Click() {
-    const EncodeMode mode = CurrentMode(ui);
+    const EncodeMode mode = ReadEncodeMode(ui);
     const std::size_t index = ModeIndex(mode);
     const StateApplier applier(ui);
 

@@ -1,21 +1,20 @@
 // Choosing an encode mode (RG1Click).
 #include "core/ConverterTable.h"
-#include "core/ToolPath.h"
 #include "ui/DownmixPair.h"
 #include "ui/ModeTables.h"
 #include "ui/StateApplier.h"
 #include "ui/TForm1.h"
+#include "ui/WindowSettings.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
 
-#include <string>
 
 namespace marulo {
 
 void TForm1::RG1Click() {
-    const EncodeMode mode = CurrentMode(ui);
+    const EncodeMode mode = ReadEncodeMode(ui);
     const std::size_t index = ModeIndex(mode);
     const StateApplier applier(ui);
 
@@ -45,11 +44,10 @@ void TForm1::RG1Click() {
 
     // 4. The converter in the tool folder captured at activation, not the
     // folder the list shows now.
-    const std::string path = ToolPath(ToolFolder.toStdString(), ConverterOf(mode).checkedFile);
     const ModeTables::Status& status = ModeTables::StatusByMode[index];
-    const char* text = !ToolIsPresent(path)      ? status.absent
-                       : ui.CB2->isChecked()     ? status.presentVbr
-                                                 : status.present;
+    const char* text = !ConverterPresent(ConverterOf(mode).checkedFile) ? status.absent
+                       : ui.CB2->isChecked()                          ? status.presentVbr
+                                                                      : status.present;
     setStatusText(QString::fromUtf8(text));
 }
 

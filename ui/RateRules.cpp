@@ -3,6 +3,7 @@
 #include "ui/RateTables.h"
 #include "ui/StateApplier.h"
 #include "ui/TForm1.h"
+#include "ui/WindowSettings.h"
 
 #include <QCheckBox>
 
@@ -33,7 +34,7 @@ const char* ApplyRateRule(const Controls& ui, Ctl box, EncodeMode mode, bool che
 } // namespace
 
 void TForm1::CB2Click() {
-    const EncodeMode mode = CurrentMode(ui);
+    const EncodeMode mode = ReadEncodeMode(ui);
     if (!RateTables::Acts(Ctl::CB2, mode))
         return;
     const bool checked = ui.CB2->isChecked();
@@ -47,7 +48,7 @@ void TForm1::CB2Click() {
 }
 
 void TForm1::CB3Click() {
-    const EncodeMode mode = CurrentMode(ui);
+    const EncodeMode mode = ReadEncodeMode(ui);
     if (!RateTables::Acts(Ctl::CB3, mode))
         return;
     const bool checked = ui.CB3->isChecked();
@@ -58,13 +59,13 @@ void TForm1::CB3Click() {
 }
 
 void TForm1::CB8Click() {
-    if (!RateTables::Acts(Ctl::CB8, CurrentMode(ui)))
+    if (!RateTables::Acts(Ctl::CB8, ReadEncodeMode(ui)))
         return;
     StateApplier(ui).applyEnabled(RateTables::BitrateRange);
 }
 
 void TForm1::CB9Click() {
-    if (!RateTables::Acts(Ctl::CB9, CurrentMode(ui)))
+    if (!RateTables::Acts(Ctl::CB9, ReadEncodeMode(ui)))
         return;
     ApplyDownmixPair(ui);
 }

@@ -118,13 +118,4 @@ void StateApplier::applyEnabled(std::span<const Assign> entries) const {
         setEnabled(entry.controls, entry.cell);
 }
 
-EncodeMode CurrentMode(const Controls& ui) {
-    const int index = ui.RG1->itemIndex();
-    // No item selected cannot happen after construction; read it as WAV, the
-    // mode in which nothing but a normalise runs.
-    if (index < 0 || index >= EncodeModeCount)
-        return EncodeMode::Wav;
-    return static_cast<EncodeMode>(index);
-}
-
 } // namespace marulo

@@ -37,7 +37,4 @@ private:
     const Controls& ui_;
 };
 
-// The EncodeMode of the window: the selected item of RG1.
-EncodeMode CurrentMode(const Controls& ui);
-
 } // namespace marulo

@@ -1,5 +1,6 @@
 #include "ui/TForm1.h"
 
+#include "core/ConverterTable.h"
 #include "core/ToolPath.h"
 #include "ui/FolderList.h"
 #include "ui/RadioGroup.h"
@@ -70,19 +71,20 @@ QString TForm1::statusText() const { return ui.SB1->currentMessage(); }
 
 void TForm1::FormActivate() {
     ToolFolder = ui.DLB1->directory();
-    const std::string folder = toUtf8(ToolFolder);
-    ToolFolderRoot = QString::fromStdString(::marulo::ToolFolderRoot(folder));
-    const std::string normalizePath = ToolPath(folder, "normalize.exe");
-    const std::string lamePath = ToolPath(folder, "lame.exe");
-    if (!ToolIsPresent(normalizePath)) {
+    ToolFolderRoot = QString::fromStdString(::marulo::ToolFolderRoot(toUtf8(ToolFolder)));
+    if (!ConverterPresent(NormalizerExecutable)) {
         setStatusText(QString::fromUtf8(StatusTexts::NormalizeNotFound));
         return;
     }
-    if (!ToolIsPresent(lamePath)) {
+    if (!ConverterPresent(ConverterOf(EncodeMode::Mp3).checkedFile)) {
         setStatusText(QString::fromUtf8(StatusTexts::LameNotFound));
         return;
     }
     setStatusText(QString::fromUtf8(StatusTexts::LameEncoding));
+}
+
+bool TForm1::ConverterPresent(std::string_view fileName) const {
+    return ToolIsPresent(ToolPath(toUtf8(ToolFolder), fileName));
 }
 
 void TForm1::bringForward() {

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <string_view>
+
 class QKeyEvent;
 
 namespace marulo {
@@ -73,6 +75,8 @@ private:
     void connectRules();  // TForm1.cpp
     void forwardKeys();   // TForm1.cpp: which key rule each control has
     void runConversion(void (ConversionJob::*press)()); // ConversionRules.cpp
+    // Whether a converter of that name stands in the tool folder captured at activation.
+    bool ConverterPresent(std::string_view fileName) const;
 
     Controls ui;
     bool activatedOnce_ = false;

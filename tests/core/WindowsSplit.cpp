@@ -1,4 +1,4 @@
-#include "WindowsSplit.h"
+#include "tests/core/WindowsSplit.h"
 
 namespace marulo::test {
 

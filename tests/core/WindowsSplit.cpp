@@ -63,6 +63,8 @@ std::vector<std::string> SplitWindowsCommandLine(std::string_view line)
                 continue;
             }
             if (c == '"') {
+                // The C runtime's rule: the quote is kept and the stretch
+                // stays open. CommandLineToArgvW would close it here.
                 if (quoted && i + 1 < line.size() && line[i + 1] == '"') {
                     argument += '"';
                     i += 2;

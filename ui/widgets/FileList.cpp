@@ -1,5 +1,8 @@
 #include "ui/widgets/FileList.h"
 
+#include "ui/widgets/FileRowDelegate.h"
+#include "ui/widgets/ListRows.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
@@ -36,6 +39,7 @@ bool matchesAny(const QString& name, const QList<QRegularExpression>& patterns) 
 FileList::FileList(QWidget* parent) : QListWidget(parent), watcher_(new QFileSystemWatcher(this)) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
+    setItemDelegate(new FileRowDelegate(this));
     connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &FileList::refresh);
 }
 
@@ -56,8 +60,6 @@ void FileList::setMask(const QString& mask) {
 }
 
 void FileList::refresh() {
-    const QString selectedName = currentItem() && currentItem()->isSelected() ? currentItem()->text() : QString();
-
     QStringList names;
     if (!directory_.isEmpty()) {
         const QList<QRegularExpression> patterns = patternsOf(mask_);
@@ -72,16 +74,14 @@ void FileList::refresh() {
         return folded != 0 ? folded < 0 : a < b;
     });
 
-    clear();
-    for (const QString& name : names) {
-        auto* item = new QListWidgetItem(name, this);
+    // Files that come and go around the selection leave it and the scroll
+    // position alone. A selected file that goes takes the selection with it:
+    // a neighbour selected in its place would be converted unasked.
+    UpdateRows(*this, names, Qt::DisplayRole, [](const QString& name) {
+        auto* item = new QListWidgetItem(name);
         item->setSizeHint(QSize(0, RowHeight));
-    }
-    const int keep = selectedName.isEmpty() ? -1 : int(names.indexOf(selectedName));
-    if (keep >= 0)
-        selectItem(keep);
-    else
-        setCurrentRow(-1);
+        return item;
+    });
 }
 
 void FileList::selectItem(int index) {

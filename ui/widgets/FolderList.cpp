@@ -1,8 +1,11 @@
 #include "ui/widgets/FolderList.h"
 
+#include "ui/widgets/ListRows.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QHash>
 #include <QStyle>
 #include <QStyledItemDelegate>
 
@@ -53,7 +56,7 @@ FolderList::FolderList(QWidget* parent) : QListWidget(parent), watcher_(new QFil
         if (folder != directory_)
             setDirectory(folder);
         else
-            fill();
+            followDisk();
     });
 }
 
@@ -80,12 +83,10 @@ void FolderList::setDirectory(const QString& folder) {
         emit directoryChanged(directory_);
 }
 
-void FolderList::fill() {
-    clear();
-    const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
-
-    // The path from the root down to the folder, then its subfolders.
+// The path from the root down to the folder, then its subfolders, sorted by
+// name without regard to case.
+QList<FolderList::Entry> FolderList::entries() const {
+    QList<Entry> rows;
     QStringList chain;
     for (QString folder = directory_; !folder.isEmpty(); folder = QFileInfo(folder).absolutePath()) {
         chain.prepend(folder);
@@ -93,13 +94,8 @@ void FolderList::fill() {
             break;
     }
     int level = 0;
-    for (const QString& folder : chain) {
-        const QString name = QDir(folder).isRoot() ? folder : QFileInfo(folder).fileName();
-        auto* item = new QListWidgetItem(openIcon, name, this);
-        item->setData(PathRole, folder);
-        item->setData(LevelRole, level++);
-    }
-    const int currentRow = count() - 1;
+    for (const QString& folder : chain)
+        rows.append({folder, QDir(folder).isRoot() ? folder : QFileInfo(folder).fileName(), level++, true});
 
     QStringList subfolders = QDir(directory_).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     std::sort(subfolders.begin(), subfolders.end(), [](const QString& a, const QString& b) {
@@ -107,12 +103,46 @@ void FolderList::fill() {
         return folded != 0 ? folded < 0 : a < b;
     });
     const QDir here(directory_);
-    for (const QString& name : subfolders) {
-        auto* item = new QListWidgetItem(closedIcon, name, this);
-        item->setData(PathRole, here.filePath(name));
-        item->setData(LevelRole, level);
+    for (const QString& name : subfolders)
+        rows.append({here.filePath(name), name, level, false});
+    return rows;
+}
+
+QListWidgetItem* FolderList::makeItem(const Entry& entry) const {
+    const QIcon icon = style()->standardIcon(entry.onPath ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon);
+    auto* item = new QListWidgetItem(icon, entry.name);
+    item->setData(PathRole, entry.path);
+    item->setData(LevelRole, entry.level);
+    return item;
+}
+
+// A new folder: every row anew, the opened folder highlighted.
+void FolderList::fill() {
+    clear();
+    const QList<Entry> rows = entries();
+    int currentRow = -1;
+    for (const Entry& entry : rows) {
+        addItem(makeItem(entry));
+        if (entry.onPath)
+            ++currentRow;
     }
     setCurrentRow(currentRow);
+}
+
+// The same folder changed on disk: only folders that came or went change rows,
+// so what the user highlighted and scrolled to stays where it is.
+void FolderList::followDisk() {
+    const QList<Entry> rows = entries();
+    QHash<QString, Entry> byPath;
+    QStringList paths;
+    for (const Entry& entry : rows) {
+        byPath.insert(entry.path, entry);
+        paths.append(entry.path);
+    }
+    const RowUpdate change =
+        UpdateRows(*this, paths, PathRole, [this, &byPath](const QString& path) { return makeItem(byPath.value(path)); });
+    if (change.currentRemoved)
+        setCurrentRow(change.neighbour);
 }
 
 } // namespace marulo

@@ -24,7 +24,16 @@ signals:
     void directoryChanged(const QString& folder);
 
 private:
+    struct Entry {
+        QString path;
+        QString name;
+        int level = 0;
+        bool onPath = false; // the opened folder or one above it
+    };
+    QList<Entry> entries() const;
+    QListWidgetItem* makeItem(const Entry& entry) const;
     void fill();
+    void followDisk();
 
     QString directory_;
     QFileSystemWatcher* watcher_ = nullptr;

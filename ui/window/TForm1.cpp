@@ -61,6 +61,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     buildLayout();
     connectRules();
     forwardKeys();
+    startSettings();
 }
 
 TForm1::~TForm1() = default;
@@ -68,6 +69,8 @@ TForm1::~TForm1() = default;
 void TForm1::setStatusText(const QString& text) { ui.SB1()->showMessage(text); }
 
 QString TForm1::statusText() const { return ui.SB1()->currentMessage(); }
+
+void TForm1::showNotice(const QString& text) { setStatusText(text); }
 
 void TForm1::FormActivate() {
     ToolFolder = ui.DLB1()->directory();
@@ -101,6 +104,8 @@ bool TForm1::event(QEvent* event) {
         activatedOnce_ = true;
         const bool handled = QWidget::event(event);
         FormActivate();
+        // After the tool check, which looks in the folder the program started in.
+        openStartFolder();
         return handled;
     }
     return QWidget::event(event);
@@ -114,6 +119,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    rememberFolderAtExit();
     event->accept();
 }
 

@@ -2,7 +2,9 @@
 
 #include "core/CommandBuilder.h"
 #include "core/RunPolicy.h"
+#include "ui/settings/Settings.h"
 #include "ui/window/Controls.h"
+#include "ui/window/OpenLocation.h"
 
 #include <QString>
 #include <QWidget>
@@ -68,6 +70,23 @@ public:
     RunPolicy runPolicy() const { return runPolicy_; }
     void setRunPolicy(const RunPolicy& policy) { runPolicy_ = policy; }
 
+    // OpenLocation.cpp: opens a folder, or a file's folder selecting the file
+    // when the file list shows it, as a double-click in the folder list would.
+    OpenResult openLocation(const QString& path);
+
+    // A report that is none of the window's own sentences (a failure the
+    // window would otherwise keep to itself), shown in the status bar.
+    void showNotice(const QString& text);
+
+    // SettingsRules.cpp: the user's settings file, read at construction.
+    const UserSettings& settings() const { return settings_; }
+    void openSettings(); // the dialog; OK with a change applies and writes the file
+    // What the window opens at its first activation, after the tool check:
+    // the folder or file given on the command line (argumentFolder, may be
+    // empty), else the remembered folder when the settings say so. Call before
+    // the window is first shown; the remembered folder needs no call.
+    void setStartFolder(const QString& argumentFolder);
+
     // A later start of the program asked for this window: restore it if
     // minimised, show it and bring it to the front.
     void bringForward();
@@ -92,6 +111,11 @@ private:
     void linkLists();     // FormLayout.cpp: drive, folder and file lists
     void connectRules();  // TForm1.cpp
     void forwardKeys();   // TForm1.cpp: which key rule each control has
+    void startSettings(); // SettingsRules.cpp: read the file, shortcut and menu
+    void applySettings(const UserSettings& chosen);
+    void showFreeAreaMenu(const QPoint& position);
+    void openStartFolder();
+    void rememberFolderAtExit();
     void runConversion(void (ConversionJob::*press)()); // ConversionRules.cpp
     // Whether a converter of that name stands in the tool folder captured at activation.
     bool ConverterPresent(std::string_view fileName) const;
@@ -108,6 +132,9 @@ private:
     // prefix and keeps the one before.
     EncoderOptions heldOptions_;
     RunPolicy runPolicy_;
+    UserSettings settings_;
+    QString settingsPath_;
+    QString startFolder_; // opened at the first activation, then cleared
 };
 
 } // namespace marulo

@@ -1,0 +1,335 @@
+// The settings file and dialog: absent (nothing read, nothing written), valid,
+// broken and unwritable files; the remembered start folder; the dialog's
+// controls by name, from Ctrl+, and from the menu of the window's free area.
+#include "ui/settings/Settings.h"
+#include "ui/widgets/FolderList.h"
+#include "ui/window/TForm1.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <memory>
+
+using namespace marulo;
+
+Q_DECLARE_METATYPE(marulo::ExistingResults)
+
+class SettingsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void filePlace_data();
+    void filePlace();
+    void absentFileStaysAbsent();
+    void fileRead_data();
+    void fileRead();
+    void okWithChangesWritesFile();
+    void cancelKeepsEverything();
+    void unwritableFolderIsReported();
+    void rememberedFolder_data();
+    void rememberedFolder();
+    void commandLineFolderWins();
+    void freeAreaMenuOpensDialog();
+    void noMenuOnControls();
+
+private:
+    QString confPath() const { return QDir(config_->path()).filePath(QStringLiteral("marulo/marulo.conf")); }
+    void writeConf(const QByteArray& text);
+    QByteArray readConf() const;
+    void startWindow();
+    QDialog* openDialog();
+    void close();
+
+    std::unique_ptr<QTemporaryDir> config_;
+    std::unique_ptr<QTemporaryDir> folders_;
+    std::unique_ptr<TForm1> form_;
+    QString startFolder_;
+    QString here_; // the process's folder when the window starts
+};
+
+void SettingsTest::init() {
+    startFolder_ = QDir::currentPath();
+    config_ = std::make_unique<QTemporaryDir>();
+    folders_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(config_->isValid() && folders_->isValid());
+    qputenv("XDG_CONFIG_HOME", config_->path().toLocal8Bit());
+    const QDir root(QDir(folders_->path()).canonicalPath());
+    for (const char* name : {"here", "music", "other", "given"})
+        QVERIFY(root.mkdir(QString::fromLatin1(name)));
+    here_ = root.filePath(QStringLiteral("here"));
+    QVERIFY(QDir::setCurrent(here_));
+}
+
+void SettingsTest::cleanup() {
+    form_.reset();
+    QDir::setCurrent(startFolder_);
+    folders_.reset();
+    config_.reset();
+}
+
+void SettingsTest::writeConf(const QByteArray& text) {
+    QVERIFY(QDir(config_->path()).mkpath(QStringLiteral("marulo")));
+    QFile file(confPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+QByteArray SettingsTest::readConf() const {
+    QFile file(confPath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void SettingsTest::startWindow() {
+    form_ = std::make_unique<TForm1>();
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+}
+
+QDialog* SettingsTest::openDialog() {
+    QTest::keyClick(form_.get(), Qt::Key_Comma, Qt::ControlModifier);
+    auto* dialog = form_->findChild<QDialog*>(QStringLiteral("SettingsDialog"));
+    return dialog && dialog->isVisible() ? dialog : nullptr;
+}
+
+void SettingsTest::close() {
+    QVERIFY(form_->close());
+    form_.reset();
+}
+
+void press(QDialog* dialog, QDialogButtonBox::StandardButton which) {
+    auto* box = dialog->findChild<QDialogButtonBox*>();
+    QVERIFY(box);
+    QTest::mouseClick(box->button(which), Qt::LeftButton);
+}
+
+void SettingsTest::filePlace_data() {
+    QTest::addColumn<QByteArray>("xdg"); // empty: unset
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("set") << QByteArray("/srv/conf") << "/srv/conf/marulo/marulo.conf";
+    QTest::newRow("unset") << QByteArray() << "/home/someone/.config/marulo/marulo.conf";
+    QTest::newRow("relative: ignored") << QByteArray("conf") << "/home/someone/.config/marulo/marulo.conf";
+}
+
+void SettingsTest::filePlace() {
+    QFETCH(QByteArray, xdg);
+    QFETCH(QString, expected);
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", "/home/someone");
+    if (xdg.isEmpty())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", xdg);
+    const QString place = SettingsFilePath();
+    qputenv("HOME", home);
+    QCOMPARE(place, expected);
+}
+
+void SettingsTest::absentFileStaysAbsent() {
+    startWindow();
+    QCOMPARE(form_->runPolicy().jobs, 1);
+    QCOMPARE(form_->runPolicy().existing, ExistingResults::Overwrite);
+    QDialog* dialog = openDialog();
+    QVERIFY(dialog);
+    auto* jobs = dialog->findChild<QSpinBox*>(QStringLiteral("Jobs"));
+    auto* existing = dialog->findChild<QComboBox*>(QStringLiteral("ExistingResults"));
+    auto* remember = dialog->findChild<QCheckBox*>(QStringLiteral("RememberFolder"));
+    QVERIFY(jobs && existing && remember);
+    QCOMPARE(jobs->value(), 1);
+    QCOMPARE(jobs->minimum(), 1);
+    QCOMPARE(jobs->maximum(), 4 * QThread::idealThreadCount());
+    QCOMPARE(existing->count(), 3);
+    QCOMPARE(existing->currentText(), QStringLiteral("上書きする"));
+    QVERIFY(!remember->isChecked());
+    auto* hint = dialog->findChild<QLabel*>(QStringLiteral("JobsHint"));
+    QVERIFY(hint && hint->text().contains(QString::number(QThread::idealThreadCount())));
+
+    // OK without a change, then a folder change and the exit: still no file.
+    press(dialog, QDialogButtonBox::Ok);
+    QTRY_VERIFY(!form_->findChild<QDialog*>(QStringLiteral("SettingsDialog")));
+    form_->findChild<FolderList*>(QStringLiteral("DLB1"))->setDirectory(QStringLiteral("../music"));
+    close();
+    QVERIFY(QDir(config_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+}
+
+void SettingsTest::fileRead_data() {
+    QTest::addColumn<QByteArray>("conf");
+    QTest::addColumn<int>("jobs");
+    QTest::addColumn<ExistingResults>("existing");
+    QTest::addColumn<bool>("remember");
+    QTest::newRow("valid") << QByteArray("[conversion]\njobs=3\nexisting=number\n[start]\nrememberFolder=true\n") << 3
+                           << ExistingResults::Number << true;
+    QTest::newRow("skip") << QByteArray("[conversion]\nexisting=skip\n") << 1 << ExistingResults::Skip << false;
+    QTest::newRow("jobs not a number") << QByteArray("[conversion]\njobs=two\nexisting=skip\n") << 1
+                                       << ExistingResults::Skip << false;
+    QTest::newRow("jobs zero") << QByteArray("[conversion]\njobs=0\n") << 1 << ExistingResults::Overwrite << false;
+    QTest::newRow("jobs too many") << QByteArray("[conversion]\njobs=100000\n") << 1 << ExistingResults::Overwrite
+                                   << false;
+    QTest::newRow("unknown word") << QByteArray("[conversion]\njobs=2\nexisting=maybe\n") << 2
+                                  << ExistingResults::Overwrite << false;
+    QTest::newRow("remember not a word of ours") << QByteArray("[start]\nrememberFolder=yes\n") << 1
+                                                 << ExistingResults::Overwrite << false;
+    QTest::newRow("not an ini file") << QByteArray("\x01\x02[[[=\n==\xff\xfe\n") << 1 << ExistingResults::Overwrite
+                                     << false;
+}
+
+void SettingsTest::fileRead() {
+    QFETCH(QByteArray, conf);
+    QFETCH(int, jobs);
+    QFETCH(ExistingResults, existing);
+    QFETCH(bool, remember);
+    writeConf(conf);
+    startWindow();
+    QCOMPARE(form_->runPolicy().jobs, jobs);
+    QCOMPARE(form_->runPolicy().existing, existing);
+
+    // The dialog shows the settings in force, bad values as their defaults.
+    QDialog* dialog = openDialog();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->findChild<QSpinBox*>(QStringLiteral("Jobs"))->value(), jobs);
+    QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("ExistingResults"))->currentIndex(), static_cast<int>(existing));
+    QCOMPARE(dialog->findChild<QCheckBox*>(QStringLiteral("RememberFolder"))->isChecked(), remember);
+    press(dialog, QDialogButtonBox::Cancel);
+    close();
+    if (!remember)
+        QCOMPARE(readConf(), conf); // reading never writes; only a remembered folder is written at exit
+}
+
+void SettingsTest::okWithChangesWritesFile() {
+    startWindow();
+    QDialog* dialog = openDialog();
+    QVERIFY(dialog);
+    dialog->findChild<QSpinBox*>(QStringLiteral("Jobs"))->setValue(2);
+    dialog->findChild<QComboBox*>(QStringLiteral("ExistingResults"))->setCurrentIndex(2);
+    dialog->findChild<QCheckBox*>(QStringLiteral("RememberFolder"))->setChecked(true);
+    press(dialog, QDialogButtonBox::Ok);
+    QCOMPARE(form_->runPolicy().jobs, 2);
+    QCOMPARE(form_->runPolicy().existing, ExistingResults::Number);
+    QCOMPARE(readConf(), QByteArray("[conversion]\nexisting=number\njobs=2\n\n[start]\nrememberFolder=true\n"));
+
+    // With remember on, the exit notes the folder open then.
+    close();
+    QCOMPARE(readConf(), QByteArray("[conversion]\nexisting=number\njobs=2\n\n[start]\nlastFolder=") +
+                             here_.toUtf8() + QByteArray("\nrememberFolder=true\n"));
+}
+
+void SettingsTest::cancelKeepsEverything() {
+    startWindow();
+    QDialog* dialog = openDialog();
+    QVERIFY(dialog);
+    dialog->findChild<QSpinBox*>(QStringLiteral("Jobs"))->setValue(2);
+    dialog->findChild<QCheckBox*>(QStringLiteral("RememberFolder"))->setChecked(true);
+    press(dialog, QDialogButtonBox::Cancel);
+    QCOMPARE(form_->runPolicy().jobs, 1);
+    close();
+    QVERIFY(!QFile::exists(confPath()));
+}
+
+void SettingsTest::unwritableFolderIsReported() {
+    // A plain file where the settings folder should be: no folder can be made.
+    QFile blocker(QDir(config_->path()).filePath(QStringLiteral("marulo")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    startWindow();
+    QDialog* dialog = openDialog();
+    QVERIFY(dialog);
+    dialog->findChild<QComboBox*>(QStringLiteral("ExistingResults"))->setCurrentIndex(1);
+    press(dialog, QDialogButtonBox::Ok);
+    QCOMPARE(form_->statusText(),
+             QStringLiteral(" 設定ファイルを保存できませんでした。保存先のフォルダを確認して下さい。"));
+    // The program goes on, with the settings chosen.
+    QCOMPARE(form_->runPolicy().existing, ExistingResults::Skip);
+    QVERIFY(form_->isVisible());
+}
+
+void SettingsTest::rememberedFolder_data() {
+    QTest::addColumn<QByteArray>("remember");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<QString>("startsIn");
+    QTest::newRow("on") << QByteArray("true") << "music" << "music";
+    QTest::newRow("off") << QByteArray("false") << "music" << "here";
+    QTest::newRow("on, folder gone") << QByteArray("true") << "gone" << "here";
+}
+
+void SettingsTest::rememberedFolder() {
+    QFETCH(QByteArray, remember);
+    QFETCH(QString, last);
+    QFETCH(QString, startsIn);
+    const QDir root(QFileInfo(here_).absolutePath());
+    const QByteArray conf = "[start]\nlastFolder=" + root.filePath(last).toUtf8() + "\nrememberFolder=" + remember + "\n";
+    writeConf(conf);
+    startWindow();
+    auto* folders = form_->findChild<FolderList*>(QStringLiteral("DLB1"));
+    QTRY_COMPARE(folders->directory(), root.filePath(startsIn));
+    QCOMPARE(QDir::currentPath(), root.filePath(startsIn));
+    // The tool check looked in the folder the program started in.
+    QCOMPARE(form_->toolFolder(), here_);
+
+    folders->setDirectory(root.filePath(QStringLiteral("other")));
+    close();
+    if (remember == "true")
+        QCOMPARE(readConf(), "[start]\nlastFolder=" + root.filePath(QStringLiteral("other")).toUtf8() +
+                                 "\nrememberFolder=true\n");
+    else
+        QCOMPARE(readConf(), conf);
+}
+
+void SettingsTest::commandLineFolderWins() {
+    const QDir root(QFileInfo(here_).absolutePath());
+    writeConf("[start]\nlastFolder=" + root.filePath(QStringLiteral("music")).toUtf8() + "\nrememberFolder=true\n");
+    form_ = std::make_unique<TForm1>();
+    form_->setStartFolder(root.filePath(QStringLiteral("given")));
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    QTRY_COMPARE(form_->findChild<FolderList*>(QStringLiteral("DLB1"))->directory(),
+                 root.filePath(QStringLiteral("given")));
+}
+
+void SettingsTest::freeAreaMenuOpensDialog() {
+    startWindow();
+    QWidget* panel = form_->findChild<QWidget*>(QStringLiteral("P1"));
+    QVERIFY(panel);
+    // Left of the folder list, right of nothing: a strip no control covers.
+    const QPoint free(3, 250);
+    QVERIFY(!panel->childAt(free));
+    QContextMenuEvent click(QContextMenuEvent::Mouse, free, panel->mapToGlobal(free));
+    QApplication::sendEvent(panel, &click);
+    auto* menu = form_->findChild<QMenu*>(QStringLiteral("FreeAreaMenu"));
+    QVERIFY(menu);
+    QTRY_VERIFY(menu->isVisible());
+    QCOMPARE(menu->actions().size(), 1);
+    QCOMPARE(menu->actions().first()->text(), QStringLiteral("設定(&S)..."));
+    menu->actions().first()->trigger();
+    menu->close();
+    auto* dialog = form_->findChild<QDialog*>(QStringLiteral("SettingsDialog"));
+    QVERIFY(dialog);
+    QTRY_VERIFY(dialog->isVisible());
+}
+
+void SettingsTest::noMenuOnControls() {
+    startWindow();
+    for (const char* name : {"LT1", "RG1", "L1"}) {
+        auto* control = form_->findChild<QWidget*>(QString::fromLatin1(name));
+        QVERIFY(control);
+        const QPoint inside = control->rect().center();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, inside, control->mapToGlobal(inside));
+        QApplication::sendEvent(control, &click);
+        QVERIFY2(!form_->findChild<QMenu*>(QStringLiteral("FreeAreaMenu")), name);
+    }
+}
+
+QTEST_MAIN(SettingsTest)
+#include "tst_settings.moc"

@@ -62,6 +62,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     connectRules();
     forwardKeys();
     startSettings();
+    startQuickOpen();
 }
 
 TForm1::~TForm1() = default;

@@ -12,10 +12,12 @@
 #include <string_view>
 
 class QKeyEvent;
+class QListWidget;
 
 namespace marulo {
 
 class ConversionJob;
+class PathEntry;
 namespace test {
 class Harness;
 }
@@ -116,6 +118,12 @@ private:
     void showFreeAreaMenu(const QPoint& position);
     void openStartFolder();
     void rememberFolderAtExit();
+    void startQuickOpen(); // QuickOpen.cpp: drops, path field, results folder, list menus
+    void openTypedPath(const QString& path);
+    QString resultsFolder() const;
+    void openResultsFolder();
+    void showInFileManager(const QString& folder);
+    void showListMenu(QListWidget* list, const QPoint& position);
     void runConversion(void (ConversionJob::*press)()); // ConversionRules.cpp
     // Whether a converter of that name stands in the tool folder captured at activation.
     bool ConverterPresent(std::string_view fileName) const;
@@ -135,6 +143,7 @@ private:
     UserSettings settings_;
     QString settingsPath_;
     QString startFolder_; // opened at the first activation, then cleared
+    PathEntry* pathEntry_ = nullptr;
 };
 
 } // namespace marulo

@@ -12,6 +12,8 @@ marulo_packages=(
   g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
   # the window's Japanese font and a display for screenshots
   fonts-ipafont-gothic
+  # the desktop's opener of folders, and a virtual X server for the test of it
+  xdg-utils xvfb xauth
   # the real converters behind the bridge, and ffprobe for the end-to-end checks
   lame twolame vorbis-tools flac ffmpeg sox
 )

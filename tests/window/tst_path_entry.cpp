@@ -1,0 +1,203 @@
+// The path field of Ctrl+L: typing with folder completion, Enter on a folder,
+// on a file and on a missing path, Esc, leaving it; never a tab stop, and the
+// window's Enter rule does not reach it.
+#include "ui/widgets/FileList.h"
+#include "ui/widgets/FolderList.h"
+#include "ui/window/TForm1.h"
+
+#include <QCompleter>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace marulo;
+
+class PathEntryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void ctrlLOpensEmptyFocusedField();
+    void completesFolderNames();
+    void enterOpens_data();
+    void enterOpens();
+    void missingPathKeepsFieldOpen();
+    void escapeClosesWithoutChange();
+    void leavingClosesWithoutChange();
+    void neverATabStop();
+
+private:
+    QLineEdit* openField();
+    QString folder() const { return form_->findChild<FolderList*>(QStringLiteral("DLB1"))->directory(); }
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<TForm1> form_;
+    QString root_;
+    QString here_;
+    QString startFolder_;
+};
+
+void PathEntryTest::init() {
+    startFolder_ = QDir::currentPath();
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    root_ = QDir(dir_->path()).canonicalPath();
+    const QDir root(root_);
+    for (const char* name : {"here", "music", "musicals", "Mixes", "other"})
+        QVERIFY(root.mkdir(QString::fromLatin1(name)));
+    for (const char* file : {"music/a.wav", "music/b.wav", "music/notes.txt"}) {
+        QFile out(root.filePath(QString::fromLatin1(file)));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+    }
+    here_ = root.filePath(QStringLiteral("here"));
+    QVERIFY(QDir::setCurrent(here_));
+    form_ = std::make_unique<TForm1>();
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+}
+
+void PathEntryTest::cleanup() {
+    form_.reset();
+    QDir::setCurrent(startFolder_);
+    dir_.reset();
+}
+
+QLineEdit* PathEntryTest::openField() {
+    QTest::keyClick(form_.get(), Qt::Key_L, Qt::ControlModifier);
+    auto* field = form_->findChild<QLineEdit*>(QStringLiteral("PathEntry"));
+    return field && field->isVisible() ? field : nullptr;
+}
+
+void PathEntryTest::ctrlLOpensEmptyFocusedField() {
+    auto* field = form_->findChild<QLineEdit*>(QStringLiteral("PathEntry"));
+    QVERIFY(field);
+    QVERIFY(!field->isVisible());
+    QVERIFY(openField());
+    QVERIFY(field->hasFocus());
+    QVERIFY(field->text().isEmpty());
+    // Over the lists, not over a designed control above them.
+    const QRect lists = form_->findChild<QWidget*>(QStringLiteral("DLB1"))->geometry().united(
+        form_->findChild<QWidget*>(QStringLiteral("FLB1"))->geometry());
+    QVERIFY(field->geometry().intersects(lists));
+    QVERIFY(field->geometry().top() >= form_->findChild<QWidget*>(QStringLiteral("DCB1"))->geometry().top());
+}
+
+void PathEntryTest::completesFolderNames() {
+    QLineEdit* field = openField();
+    QVERIFY(field);
+    QTest::keyClicks(field, root_ + QStringLiteral("/mu"));
+    QCompleter* completer = field->completer();
+    QVERIFY(completer);
+    QStringList offered;
+    for (int row = 0; completer->setCurrentRow(row); ++row)
+        offered.append(completer->currentCompletion());
+    // Folders only, whose names begin with the typed part, without regard to case.
+    QCOMPARE(offered, (QStringList{root_ + "/music", root_ + "/musicals"}));
+
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClick(field, Qt::Key_I);
+    offered.clear();
+    for (int row = 0; completer->setCurrentRow(row); ++row)
+        offered.append(completer->currentCompletion());
+    QCOMPARE(offered, QStringList{root_ + "/Mixes"});
+}
+
+void PathEntryTest::enterOpens_data() {
+    QTest::addColumn<QString>("typed"); // relative to the root
+    QTest::addColumn<QString>("opened");
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("folder") << "music" << "music" << "";
+    QTest::newRow("folder with a closing slash") << "other/" << "other" << "";
+    QTest::newRow("file") << "music/b.wav" << "music" << "music/b.wav";
+    QTest::newRow("file the mask hides") << "music/notes.txt" << "music" << "";
+}
+
+void PathEntryTest::enterOpens() {
+    QFETCH(QString, typed);
+    QFETCH(QString, opened);
+    QFETCH(QString, selected);
+    const QString status = form_->statusText();
+    QLineEdit* field = openField();
+    QVERIFY(field);
+    QTest::keyClicks(field, root_ + '/' + typed);
+    field->completer()->popup()->hide();
+    QTest::keyClick(field, Qt::Key_Return);
+    const QDir root(root_);
+    QCOMPARE(folder(), root.filePath(opened));
+    QCOMPARE(form_->findChild<FileList*>(QStringLiteral("FLB1"))->selectedPath(),
+             selected.isEmpty() ? QString() : root.filePath(selected));
+    QVERIFY(!field->isVisible());
+    // The window's own Enter rule never ran: its status text stands.
+    QCOMPARE(form_->statusText(), status);
+}
+
+void PathEntryTest::missingPathKeepsFieldOpen() {
+    QLineEdit* field = openField();
+    QVERIFY(field);
+    const QString missing = root_ + QStringLiteral("/no such folder");
+    QTest::keyClicks(field, missing);
+    field->completer()->popup()->hide();
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(folder(), here_);
+    QVERIFY(field->isVisible());
+    QCOMPARE(field->text(), missing);
+    auto* note = field->findChild<QLabel*>(QStringLiteral("PathMissing"));
+    QVERIFY(note && note->isVisible());
+    QCOMPARE(note->text(), QStringLiteral("見つかりません"));
+    QVERIFY(field->styleSheet().contains(QStringLiteral("red")));
+
+    // Mending the path takes the note away; Enter then opens.
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, root_ + QStringLiteral("/other"));
+    QVERIFY(!note->isVisible());
+    field->completer()->popup()->hide();
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(folder(), QDir(root_).filePath(QStringLiteral("other")));
+}
+
+void PathEntryTest::escapeClosesWithoutChange() {
+    auto* files = form_->findChild<QWidget*>(QStringLiteral("FLB1"));
+    files->setFocus();
+    QLineEdit* field = openField();
+    QVERIFY(field);
+    QTest::keyClicks(field, root_ + QStringLiteral("/music"));
+    field->completer()->popup()->hide();
+    QTest::keyClick(field, Qt::Key_Escape);
+    QVERIFY(!field->isVisible());
+    QCOMPARE(folder(), here_);
+    QVERIFY(files->hasFocus());
+}
+
+void PathEntryTest::leavingClosesWithoutChange() {
+    QLineEdit* field = openField();
+    QVERIFY(field);
+    QTest::keyClicks(field, root_ + QStringLiteral("/music"));
+    field->completer()->popup()->hide();
+    auto* folders = form_->findChild<QWidget*>(QStringLiteral("DLB1"));
+    folders->setFocus(Qt::MouseFocusReason);
+    QVERIFY(!field->isVisible());
+    QVERIFY(folders->hasFocus());
+    QCOMPARE(folder(), here_);
+}
+
+void PathEntryTest::neverATabStop() {
+    auto* last = form_->findChild<QWidget*>(QStringLiteral("B3"));
+    QLineEdit* field = openField();
+    QVERIFY(field);
+    QTest::keyClick(field, Qt::Key_Escape);
+    // Round the whole chain once: the field never takes the focus.
+    last->setFocus();
+    for (int step = 0; step < 40; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != field);
+    }
+}
+
+QTEST_MAIN(PathEntryTest)
+#include "tst_path_entry.moc"

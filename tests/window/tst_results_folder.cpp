@@ -1,0 +1,217 @@
+// The lists' right-click menus and Ctrl+Shift+O with a stand-in file manager:
+// an "xdg-open" first on PATH that writes down what it was asked to open.
+// The desktop services do nothing on the offscreen platform, so this runs
+// under a virtual X server with the xcb platform (ctest: xvfb-run).
+#include "ui/widgets/FileList.h"
+#include "ui/widgets/FolderList.h"
+#include "ui/window/TForm1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <memory>
+
+using namespace marulo;
+
+class ResultsFolderTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    // First, while no file manager can be found: the desktop services keep
+    // the one they find later.
+    void noFileManagerIsReported();
+    void menuEntries_data();
+    void menuEntries();
+    void resultsEntryDisabledWithoutResults();
+    void shortcutOpensResults();
+    void shortcutWithoutResultsSaysSo();
+    void showFileOpensItsFolder();
+    void folderAboveAndHome();
+
+private:
+    QMenu* openMenu(const char* list, const QString& item = QString());
+    QAction* entry(QMenu* menu, const char* name) const;
+    QStringList recorded() const;
+
+    QTemporaryDir bin_;
+    QString path_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<TForm1> form_;
+    QString root_;
+    QString music_;
+    QString startFolder_;
+};
+
+void ResultsFolderTest::initTestCase() {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs the xcb platform on an X server: xvfb-run (Debian package xvfb) was not found");
+    QVERIFY(bin_.isValid());
+    QFile script(bin_.filePath(QStringLiteral("xdg-open")));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nprintf '%s\\n' \"$1\" >> \"$MARULO_XDG_RECORD\"\n");
+    script.close();
+    QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    qputenv("MARULO_XDG_RECORD", bin_.filePath(QStringLiteral("record")).toLocal8Bit());
+    path_ = qEnvironmentVariable("PATH");
+}
+
+void ResultsFolderTest::init() {
+    startFolder_ = QDir::currentPath();
+    // The stand-in first on PATH; the desktop-specific openers are kept out by
+    // naming no desktop.
+    qputenv("PATH", (bin_.path() + ':' + path_).toLocal8Bit());
+    qunsetenv("XDG_CURRENT_DESKTOP");
+    qunsetenv("DESKTOP_SESSION");
+    QFile::remove(bin_.filePath(QStringLiteral("record")));
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    root_ = QDir(dir_->path()).canonicalPath();
+    music_ = QDir(root_).filePath(QStringLiteral("music"));
+    QVERIFY(QDir(root_).mkpath(QStringLiteral("music/Zorvik")));
+    QVERIFY(QDir(root_).mkpath(QStringLiteral("empty")));
+    QFile song(QDir(music_).filePath(QStringLiteral("a.wav")));
+    QVERIFY(song.open(QIODevice::WriteOnly));
+    QVERIFY(QDir::setCurrent(music_));
+    form_ = std::make_unique<TForm1>();
+    form_->show();
+    // No window manager on the virtual server: the window asks for the focus itself.
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+}
+
+void ResultsFolderTest::cleanup() {
+    form_.reset();
+    QDir::setCurrent(startFolder_);
+    dir_.reset();
+}
+
+QStringList ResultsFolderTest::recorded() const {
+    QFile record(bin_.filePath(QStringLiteral("record")));
+    if (!record.open(QIODevice::ReadOnly))
+        return {};
+    QStringList paths;
+    for (const QByteArray& line : record.readAll().split('\n')) {
+        if (!line.isEmpty())
+            paths.append(QUrl(QString::fromLocal8Bit(line)).toLocalFile());
+    }
+    return paths;
+}
+
+// Right click on the list, on the row of item or below the rows.
+QMenu* ResultsFolderTest::openMenu(const char* list, const QString& item) {
+    auto* view = form_->findChild<QListWidget*>(QLatin1String(list));
+    if (!view)
+        return nullptr;
+    const QList<QListWidgetItem*> found = view->findItems(item, Qt::MatchExactly);
+    const QPoint at = !item.isEmpty() && !found.isEmpty() ? view->visualItemRect(found.first()).center()
+                                                         : QPoint(5, view->viewport()->height() - 3);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(view->viewport(), &click);
+    // A menu closed before is only deleted later: take the one showing.
+    for (QMenu* menu : form_->findChildren<QMenu*>(QStringLiteral("ListMenu"))) {
+        if (menu->isVisible())
+            return menu;
+    }
+    return nullptr;
+}
+
+QAction* ResultsFolderTest::entry(QMenu* menu, const char* name) const {
+    return menu->findChild<QAction*>(QLatin1String(name));
+}
+
+void ResultsFolderTest::noFileManagerIsReported() {
+    qputenv("PATH", QDir(root_).filePath(QStringLiteral("empty")).toLocal8Bit());
+    QTest::keyClick(form_.get(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(form_->statusText(), " \"" + QDir(music_).filePath(QStringLiteral("Zorvik")) +
+                                      "\" をファイルマネージャで開けませんでした。");
+}
+
+void ResultsFolderTest::menuEntries_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("folder list") << "DLB1" << QStringList{"OpenResults", "OpenParent", "OpenHome"};
+    QTest::newRow("file list") << "FLB1" << QStringList{"OpenResults", "OpenParent", "OpenHome", "ShowFile"};
+}
+
+void ResultsFolderTest::menuEntries() {
+    QFETCH(QString, list);
+    QFETCH(QStringList, entries);
+    QMenu* menu = openMenu(list.toLatin1().constData());
+    QVERIFY(menu);
+    QStringList names;
+    for (const QAction* action : menu->actions())
+        names.append(action->objectName());
+    QCOMPARE(names, entries);
+    QCOMPARE(menu->actions().first()->text(), QStringLiteral("変換先フォルダ ( Zorvik ) を開く(&R)"));
+    QAction* results = entry(menu, "OpenResults");
+    QVERIFY(results->isEnabled());
+    results->trigger();
+    menu->close();
+    QTRY_COMPARE(recorded(), QStringList{QDir(music_).filePath(QStringLiteral("Zorvik"))});
+}
+
+void ResultsFolderTest::resultsEntryDisabledWithoutResults() {
+    form_->findChild<FolderList*>(QStringLiteral("DLB1"))->setDirectory(QDir(root_).filePath(QStringLiteral("empty")));
+    QMenu* menu = openMenu("FLB1");
+    QVERIFY(menu);
+    QVERIFY(!entry(menu, "OpenResults")->isEnabled());
+    // Below the rows of an empty list there is no file to show.
+    QVERIFY(!entry(menu, "ShowFile")->isEnabled());
+    QVERIFY(entry(menu, "OpenParent")->isEnabled());
+    menu->close();
+}
+
+void ResultsFolderTest::shortcutOpensResults() {
+    QTest::keyClick(form_.get(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    QTRY_COMPARE(recorded(), QStringList{QDir(music_).filePath(QStringLiteral("Zorvik"))});
+}
+
+void ResultsFolderTest::shortcutWithoutResultsSaysSo() {
+    form_->findChild<FolderList*>(QStringLiteral("DLB1"))->setDirectory(QDir(root_).filePath(QStringLiteral("empty")));
+    QTest::keyClick(form_.get(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(form_->statusText(), QStringLiteral(" 変換先フォルダ \"Zorvik\" はまだありません。"));
+    QVERIFY(recorded().isEmpty());
+}
+
+void ResultsFolderTest::showFileOpensItsFolder() {
+    QMenu* menu = openMenu("FLB1", QStringLiteral("a.wav"));
+    QVERIFY(menu);
+    QAction* show = entry(menu, "ShowFile");
+    QVERIFY(show->isEnabled());
+    show->trigger();
+    menu->close();
+    QTRY_COMPARE(recorded(), QStringList{music_});
+}
+
+void ResultsFolderTest::folderAboveAndHome() {
+    QMenu* menu = openMenu("DLB1");
+    QVERIFY(menu);
+    entry(menu, "OpenParent")->trigger();
+    menu->close();
+    QCOMPARE(form_->findChild<FolderList*>(QStringLiteral("DLB1"))->directory(), root_);
+    QCOMPARE(form_->findChild<FileList*>(QStringLiteral("FLB1"))->directory(), root_);
+
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", QDir(root_).filePath(QStringLiteral("empty")).toLocal8Bit());
+    menu = openMenu("FLB1");
+    QVERIFY(menu);
+    entry(menu, "OpenHome")->trigger();
+    menu->close();
+    qputenv("HOME", home);
+    QCOMPARE(form_->findChild<FolderList*>(QStringLiteral("DLB1"))->directory(),
+             QDir(root_).filePath(QStringLiteral("empty")));
+    QVERIFY(recorded().isEmpty());
+}
+
+QTEST_MAIN(ResultsFolderTest)
+#include "tst_results_folder.moc"

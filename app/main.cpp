@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
 
     // The title names the program to the window system (its window class).
     // It is deliberately not the display name: Qt would append that to the
-    // window caption, which must read exactly as designed.
+    // window caption, which must read exactly " Marulo Encoder　Ver 1.3a".
     QApplication::setApplicationName(title);
     TForm1 window;
     QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window] { window.bringForward(); });

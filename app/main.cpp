@@ -1,6 +1,6 @@
-#include "ui/FormTexts.h"
-#include "ui/SingleInstance.h"
-#include "ui/TForm1.h"
+#include "ui/texts/FormTexts.h"
+#include "app/SingleInstance.h"
+#include "ui/window/TForm1.h"
 
 #include <QApplication>
 

@@ -14,13 +14,13 @@ install(TARGETS marulo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # target, so `--strip` (and CPack) strip it, and then copied under each name;
 # the first name takes the installed file's place.
 install(TARGETS marulo_bridge RUNTIME DESTINATION ${MARULO_CONVERTER_DIR})
-list(GET MARULO_BRIDGE_NAMES 0 marulo_first_bridge_name)
+list(GET MARULO_CONVERTER_NAMES 0 marulo_first_bridge_name)
 install(CODE "
   set(folder \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${MARULO_CONVERTER_DIR}\")
   if(IS_ABSOLUTE \"${MARULO_CONVERTER_DIR}\")
     set(folder \"\$ENV{DESTDIR}${MARULO_CONVERTER_DIR}\")
   endif()
-  foreach(name ${MARULO_BRIDGE_NAMES})
+  foreach(name ${MARULO_CONVERTER_NAMES})
     message(STATUS \"Installing: \${folder}/\${name}\")
     file(COPY_FILE \"\${folder}/$<TARGET_FILE_NAME:marulo_bridge>\" \"\${folder}/\${name}\")
   endforeach()

@@ -184,7 +184,7 @@ void BuildEncoderPrefix(const EncoderSettings& settings, EncoderOptions& options
     if (converter.encoder.empty())
         return; // WAV: the earlier prefix and extension stay as they were
     const PrefixBuilder build = PrefixBuilders[static_cast<int>(converter.mode)];
-    options.EncoderPrefix = CommandLine().appendText(build(settings, converter.encoder));
+    options.EncoderPrefix = CommandLine().appendText(build(settings, Join({converter.encoder, Form::Blank})));
     options.OutputExtension = std::string(converter.outputExtension);
 }
 

@@ -64,17 +64,6 @@ CommandLine& CommandLine::appendPath(std::string_view path)
     return *this;
 }
 
-CommandLine& CommandLine::append(const CommandLine& other)
-{
-    for (const Fragment& fragment : other.fragments_) {
-        if (fragment.isPath)
-            appendPath(fragment.text);
-        else
-            appendText(fragment.text);
-    }
-    return *this;
-}
-
 // Both views of the line are read off this one walk. A piece is either a run
 // of blanks from a text fragment, kept as it is for the displayed line, or one
 // argument: text up to the next blank, with any path glued into it whole.

@@ -29,7 +29,6 @@ public:
 
     CommandLine& appendText(std::string_view text);
     CommandLine& appendPath(std::string_view path);
-    CommandLine& append(const CommandLine& other);
 
     // The command line as the user reads it and as a Windows start takes it.
     // An argument that needs quoting (a path with a blank, a tab or a double

@@ -28,7 +28,7 @@ void ConversionJob::BuildOptions()
     BuildEncoderPrefix(window_.TakeSettings(), options_);
 }
 
-void ConversionJob::B1Click()
+void ConversionJob::ConvertSelectedFile()
 {
     BuildOptions();
     const std::string baseFolder = BaseFolder(window_.OpenedFolder());
@@ -42,7 +42,7 @@ void ConversionJob::B1Click()
     ConvertOneFile(names);
 }
 
-void ConversionJob::B2Click()
+void ConversionJob::ConvertListedFiles()
 {
     BuildOptions();
     const std::string baseFolder = BaseFolder(window_.OpenedFolder());
@@ -91,8 +91,7 @@ bool ConversionJob::ConvertOneFile(const FileNames& names)
     // the mode was changed during the run: the line would begin with a path.
     // Nothing is run, and the user is told the file was not encoded.
     if (options_.EncoderPrefix.empty()) {
-        std::string_view encoder = ConverterOf(window_.Mode()).encoder;
-        ReportFailure(encoder.substr(0, encoder.find(' ')), names);
+        ReportFailure(ConverterOf(window_.Mode()).encoder, names);
         return false;
     }
     if (!RunStep(*command, names))

@@ -30,8 +30,10 @@ class ConversionJob {
 public:
     ConversionJob(ConversionWindow& window, ToolRunner& runner, FileOperations& files, EncoderOptions& heldOptions);
 
-    void B1Click();
-    void B2Click();
+    // "Single Encode": the selected file.
+    void ConvertSelectedFile();
+    // "ALL Encode": every file the list shows at the press.
+    void ConvertListedFiles();
 
     // The steps for one file. Returns false when a step failed; the window's
     // status bar then names the converter and the file.

@@ -27,9 +27,6 @@ struct EncoderSettings {
     bool errorProtection = false; // CB5
     bool bitrateRange = false;    // CB8
     bool downmix = false;         // CB9
-    bool normalize = true;        // CB4
-    bool deleteTemp = true;       // CB6
-    bool decode = false;          // CB0
 
     bool operator==(const EncoderSettings&) const = default;
 };

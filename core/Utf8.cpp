@@ -11,16 +11,6 @@ bool IsContinuation(char c)
 
 } // namespace
 
-std::size_t Utf8Length(std::string_view text)
-{
-    std::size_t length = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (i == 0 || !IsContinuation(text[i]))
-            ++length;
-    }
-    return length;
-}
-
 std::string_view Utf8DropLast(std::string_view text, std::size_t count)
 {
     std::size_t end = text.size();

@@ -9,8 +9,6 @@ namespace marulo {
 // characters, never half of one. Stray continuation bytes belong to the
 // character before them, so even a malformed name is cut without a fault.
 
-std::size_t Utf8Length(std::string_view text);
-
 // The text less its last count characters; empty when it has count or fewer.
 std::string_view Utf8DropLast(std::string_view text, std::size_t count);
 

@@ -83,11 +83,6 @@ std::string FlacWavPath(std::string_view baseFolder, std::string_view stem4, Pat
     return InWorkFolder(baseFolder, style) + std::string(stem4) + "wav";
 }
 
-std::string SourceWavPath(std::string_view baseFolder, std::string_view stem3)
-{
-    return std::string(baseFolder) + std::string(stem3) + "wav";
-}
-
 std::string OutputPath(std::string_view baseFolder, std::string_view stem3, std::string_view outputExtension,
                        PathStyle style)
 {

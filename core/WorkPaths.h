@@ -32,11 +32,6 @@ std::string Stem4(std::string_view inputName);
 std::string WorkFolder(std::string_view baseFolder);
 std::string WorkWavPath(std::string_view baseFolder, std::string_view stem3, PathStyle style = NativePathStyle);
 std::string FlacWavPath(std::string_view baseFolder, std::string_view stem4, PathStyle style = NativePathStyle);
-// The selected file named again from its stem and a lower-case "wav". On a
-// case-sensitive file system SONG.WAV gives SONG.wav, a file that need not
-// exist: a conversion must hand the encoder the input path itself when no
-// normalise step ran, never this name.
-std::string SourceWavPath(std::string_view baseFolder, std::string_view stem3);
 std::string OutputPath(std::string_view baseFolder, std::string_view stem3, std::string_view outputExtension,
                        PathStyle style = NativePathStyle);
 

@@ -4,10 +4,10 @@
 // MODE is the encode-mode index (0 = MP3, the default). Normalising is off
 // unless asked for, so the press does exactly the work of one encoder call
 // per file and can be compared with the encoder called directly.
-#include "ui/FileList.h"
-#include "ui/FolderList.h"
-#include "ui/RadioGroup.h"
-#include "ui/TForm1.h"
+#include "ui/widgets/FileList.h"
+#include "ui/widgets/FolderList.h"
+#include "ui/widgets/RadioGroup.h"
+#include "ui/window/TForm1.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -4,9 +4,9 @@
 //   (2) the gap from one converter's end to the next one's start during
 //       "ALL Encode" over 500 files (from the stand-ins' own log)
 //   (3) peak memory
-#include "ui/FileList.h"
-#include "ui/FolderList.h"
-#include "ui/TForm1.h"
+#include "ui/widgets/FileList.h"
+#include "ui/widgets/FolderList.h"
+#include "ui/window/TForm1.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 // Prints timings; asserts nothing. Run: QT_QPA_PLATFORM=offscreen bench_window
-#include "ui/FileList.h"
-#include "ui/FolderList.h"
-#include "ui/SingleInstance.h"
-#include "ui/TForm1.h"
+#include "ui/widgets/FileList.h"
+#include "ui/widgets/FolderList.h"
+#include "app/SingleInstance.h"
+#include "ui/window/TForm1.h"
 
 #include <QApplication>
 #include <QDir>

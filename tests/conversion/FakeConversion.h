@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace marulo::testing {
+namespace marulo::test {
 
 // Everything the conversion does, in order, as one readable list:
 // "run <command text>", "mkdir <path>", "remove <path>", "select <path>",
@@ -42,9 +42,6 @@ public:
         ++settingsTaken;
         EncoderSettings taken = settings;
         taken.mode = mode;
-        taken.decode = decode;
-        taken.normalize = normalize;
-        taken.deleteTemp = deleteTemp;
         return taken;
     }
     bool Decode() override { return decode; }
@@ -106,4 +103,4 @@ private:
     Journal& journal_;
 };
 
-} // namespace marulo::testing
+} // namespace marulo::test

@@ -3,8 +3,8 @@
 // runs, and records the moment its event loop has ended.
 //   exit_helper <folder> <gate file>
 // The stand-ins beside it wait for the gate file (MARULO_STANDIN_GATE).
-#include "ui/FolderList.h"
-#include "ui/TForm1.h"
+#include "ui/widgets/FolderList.h"
+#include "ui/window/TForm1.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "WindowsSplit.h"
+#include "tests/core/WindowsSplit.h"
 
 namespace marulo::test {
 
@@ -63,6 +63,8 @@ std::vector<std::string> SplitWindowsCommandLine(std::string_view line)
                 continue;
             }
             if (c == '"') {
+                // The C runtime's rule: the quote is kept and the stretch
+                // stays open. CommandLineToArgvW would close it here.
                 if (quoted && i + 1 < line.size() && line[i + 1] == '"') {
                     argument += '"';
                     i += 2;

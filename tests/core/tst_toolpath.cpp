@@ -16,7 +16,7 @@ QString Q(const std::string& text)
 
 } // namespace
 
-class TestToolPath : public QObject {
+class ToolPathTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -29,7 +29,7 @@ private slots:
     void presenceAtTheRoot();
 };
 
-void TestToolPath::toolFolderRoot_data()
+void ToolPathTest::toolFolderRoot_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("root");
@@ -40,14 +40,14 @@ void TestToolPath::toolFolderRoot_data()
     QTest::newRow("POSIX root") << "/" << "/";
 }
 
-void TestToolPath::toolFolderRoot()
+void ToolPathTest::toolFolderRoot()
 {
     QFETCH(QString, folder);
     QFETCH(QString, root);
     QCOMPARE(Q(ToolFolderRoot(folder.toStdString())), root);
 }
 
-void TestToolPath::toolPath_data()
+void ToolPathTest::toolPath_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("name");
@@ -64,7 +64,7 @@ void TestToolPath::toolPath_data()
     QTest::newRow("POSIX Japanese with blank") << "/home/u/変換 ツール" << "ttaenc.exe" << "/home/u/変換 ツール/ttaenc.exe";
 }
 
-void TestToolPath::toolPath()
+void ToolPathTest::toolPath()
 {
     QFETCH(QString, folder);
     QFETCH(QString, name);
@@ -72,7 +72,7 @@ void TestToolPath::toolPath()
     QCOMPARE(Q(ToolPath(folder.toStdString(), name.toStdString())), path);
 }
 
-void TestToolPath::presence_data()
+void ToolPathTest::presence_data()
 {
     QTest::addColumn<QString>("entry"); // what the tool folder holds
     QTest::addColumn<QString>("kind");  // file, folder, link, none
@@ -92,7 +92,7 @@ void TestToolPath::presence_data()
     QTest::newRow("empty folder") << "" << "none" << "lame.exe" << false;
 }
 
-void TestToolPath::presence()
+void ToolPathTest::presence()
 {
     QFETCH(QString, entry);
     QFETCH(QString, kind);
@@ -117,7 +117,7 @@ void TestToolPath::presence()
     QCOMPARE(ToolIsPresent(path), present);
 }
 
-void TestToolPath::presenceAtTheRoot()
+void ToolPathTest::presenceAtTheRoot()
 {
     // The root takes the name directly: "/" and "tmp" look for "/tmp".
     QCOMPARE(Q(ToolPath("/", "tmp")), QStringLiteral("/tmp"));
@@ -128,5 +128,5 @@ void TestToolPath::presenceAtTheRoot()
     QVERIFY(!ToolIsPresent(std::string("/tmp/\0x", 7))); // a name the system cannot take counts as absent
 }
 
-QTEST_APPLESS_MAIN(TestToolPath)
+QTEST_APPLESS_MAIN(ToolPathTest)
 #include "tst_toolpath.moc"

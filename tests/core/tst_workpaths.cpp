@@ -20,7 +20,7 @@ std::string S(const QString& text)
 
 } // namespace
 
-class TestWorkPaths : public QObject {
+class WorkPathsTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -36,7 +36,7 @@ private slots:
     void japaneseFolderGivesTheSameName();
 };
 
-void TestWorkPaths::baseFolder_data()
+void WorkPathsTest::baseFolder_data()
 {
     QTest::addColumn<PathStyle>("style");
     QTest::addColumn<QString>("folder");
@@ -60,7 +60,7 @@ void TestWorkPaths::baseFolder_data()
     QTest::newRow("POSIX empty") << P << "" << "/";
 }
 
-void TestWorkPaths::baseFolder()
+void WorkPathsTest::baseFolder()
 {
     QFETCH(PathStyle, style);
     QFETCH(QString, folder);
@@ -68,7 +68,7 @@ void TestWorkPaths::baseFolder()
     QCOMPARE(Q(BaseFolder(S(folder), style)), base);
 }
 
-void TestWorkPaths::inputPathOf_data()
+void WorkPathsTest::inputPathOf_data()
 {
     QTest::addColumn<PathStyle>("style");
     QTest::addColumn<QString>("folder");
@@ -81,7 +81,7 @@ void TestWorkPaths::inputPathOf_data()
     QTest::newRow("POSIX folder") << PathStyle::Posix << "/m" << "曲.wav" << "/m/曲.wav";
 }
 
-void TestWorkPaths::inputPathOf()
+void WorkPathsTest::inputPathOf()
 {
     QFETCH(PathStyle, style);
     QFETCH(QString, folder);
@@ -92,7 +92,7 @@ void TestWorkPaths::inputPathOf()
 
 // One row per conversion: the opened folder and selected file, and every name
 // derived from them.
-void TestWorkPaths::namesOfAConversion_data()
+void WorkPathsTest::namesOfAConversion_data()
 {
     QTest::addColumn<PathStyle>("style");
     QTest::addColumn<QString>("folder");
@@ -105,52 +105,49 @@ void TestWorkPaths::namesOfAConversion_data()
     QTest::addColumn<QString>("workFolder");
     QTest::addColumn<QString>("workWav");
     QTest::addColumn<QString>("flacWav");
-    QTest::addColumn<QString>("sourceWav");
     QTest::addColumn<QString>("output");
 
     const auto W = PathStyle::Windows;
     const auto P = PathStyle::Posix;
     QTest::newRow("folder, MP3") << W << "D:\\music" << "song.wav" << "mp3" << "D:\\music\\" << "song.wav" << "song."
         << "song" << "D:\\music\\Zorvik" << "D:\\music\\Zorvik\\song.wav" << "D:\\music\\Zorvik\\songwav"
-        << "D:\\music\\song.wav" << "D:\\music\\Zorvik\\song.mp3";
+        << "D:\\music\\Zorvik\\song.mp3";
     QTest::newRow("drive root, MP3") << W << "D:\\" << "song.wav" << "mp3" << "D:\\" << "song.wav" << "song."
-        << "song" << "D:\\Zorvik" << "D:\\Zorvik\\song.wav" << "D:\\Zorvik\\songwav" << "D:\\song.wav"
-        << "D:\\Zorvik\\song.mp3";
+        << "song" << "D:\\Zorvik" << "D:\\Zorvik\\song.wav" << "D:\\Zorvik\\songwav" << "D:\\Zorvik\\song.mp3";
     QTest::newRow("nested, FLAC") << W << "C:\\a\\b\\c" << "song.wav" << "flac" << "C:\\a\\b\\c\\" << "song.wav"
         << "song." << "song" << "C:\\a\\b\\c\\Zorvik" << "C:\\a\\b\\c\\Zorvik\\song.wav"
-        << "C:\\a\\b\\c\\Zorvik\\songwav" << "C:\\a\\b\\c\\song.wav" << "C:\\a\\b\\c\\Zorvik\\song.flac";
+        << "C:\\a\\b\\c\\Zorvik\\songwav" << "C:\\a\\b\\c\\Zorvik\\song.flac";
     QTest::newRow("upper case, MP3") << W << "D:\\music" << "SONG.WAV" << "mp3" << "D:\\music\\" << "SONG.WAV"
         << "SONG." << "SONG" << "D:\\music\\Zorvik" << "D:\\music\\Zorvik\\SONG.wav" << "D:\\music\\Zorvik\\SONGwav"
-        << "D:\\music\\SONG.wav" << "D:\\music\\Zorvik\\SONG.mp3";
+        << "D:\\music\\Zorvik\\SONG.mp3";
     QTest::newRow("decode FLAC") << W << "D:\\music" << "song.flac" << "flac" << "D:\\music\\" << "song.flac"
         << "song.f" << "song." << "D:\\music\\Zorvik" << "D:\\music\\Zorvik\\song.fwav"
-        << "D:\\music\\Zorvik\\song.wav" << "D:\\music\\song.fwav" << "D:\\music\\Zorvik\\song.fflac";
+        << "D:\\music\\Zorvik\\song.wav" << "D:\\music\\Zorvik\\song.fflac";
     QTest::newRow("decode TTA") << W << "D:\\music" << "song.tta" << "tta" << "D:\\music\\" << "song.tta" << "song."
         << "song" << "D:\\music\\Zorvik" << "D:\\music\\Zorvik\\song.wav" << "D:\\music\\Zorvik\\songwav"
-        << "D:\\music\\song.wav" << "D:\\music\\Zorvik\\song.tta";
+        << "D:\\music\\Zorvik\\song.tta";
     QTest::newRow("Japanese folder and file") << W << "D:\\音楽\\アルバム" << "曲名.wav" << "ogg" << "D:\\音楽\\アルバム\\"
         << "曲名.wav" << "曲名." << "曲名" << "D:\\音楽\\アルバム\\Zorvik" << "D:\\音楽\\アルバム\\Zorvik\\曲名.wav"
-        << "D:\\音楽\\アルバム\\Zorvik\\曲名wav" << "D:\\音楽\\アルバム\\曲名.wav" << "D:\\音楽\\アルバム\\Zorvik\\曲名.ogg";
+        << "D:\\音楽\\アルバム\\Zorvik\\曲名wav" << "D:\\音楽\\アルバム\\Zorvik\\曲名.ogg";
     QTest::newRow("Japanese FLAC stem") << W << "D:\\音楽" << "曲.flac" << "flac" << "D:\\音楽\\" << "曲.flac" << "曲.f"
         << "曲." << "D:\\音楽\\Zorvik" << "D:\\音楽\\Zorvik\\曲.fwav" << "D:\\音楽\\Zorvik\\曲.wav"
-        << "D:\\音楽\\曲.fwav" << "D:\\音楽\\Zorvik\\曲.fflac";
+        << "D:\\音楽\\Zorvik\\曲.fflac";
     QTest::newRow("WAV mode: same name, other folder") << W << "D:\\music" << "song.wav" << "" << "D:\\music\\"
         << "song.wav" << "song." << "song" << "D:\\music\\Zorvik" << "D:\\music\\Zorvik\\song.wav"
-        << "D:\\music\\Zorvik\\songwav" << "D:\\music\\song.wav" << "D:\\music\\Zorvik\\song.";
+        << "D:\\music\\Zorvik\\songwav" << "D:\\music\\Zorvik\\song.";
     QTest::newRow("POSIX folder") << P << "/home/u/music" << "song.wav" << "mp3" << "/home/u/music/" << "song.wav"
         << "song." << "song" << "/home/u/music/Zorvik" << "/home/u/music/Zorvik/song.wav"
-        << "/home/u/music/Zorvik/songwav" << "/home/u/music/song.wav" << "/home/u/music/Zorvik/song.mp3";
+        << "/home/u/music/Zorvik/songwav" << "/home/u/music/Zorvik/song.mp3";
     QTest::newRow("POSIX root") << P << "/" << "song.wav" << "aac" << "/" << "song.wav" << "song." << "song"
-        << "/Zorvik" << "/Zorvik/song.wav" << "/Zorvik/songwav" << "/song.wav" << "/Zorvik/song.aac";
+        << "/Zorvik" << "/Zorvik/song.wav" << "/Zorvik/songwav" << "/Zorvik/song.aac";
     QTest::newRow("POSIX upper case FLAC") << P << "/m" << "SONG.FLAC" << "mp2" << "/m/" << "SONG.FLAC" << "SONG.F"
-        << "SONG." << "/m/Zorvik" << "/m/Zorvik/SONG.Fwav" << "/m/Zorvik/SONG.wav" << "/m/SONG.Fwav"
-        << "/m/Zorvik/SONG.Fmp2";
+        << "SONG." << "/m/Zorvik" << "/m/Zorvik/SONG.Fwav" << "/m/Zorvik/SONG.wav" << "/m/Zorvik/SONG.Fmp2";
     QTest::newRow("POSIX Japanese with blanks") << P << "/home/u/私の 音楽" << "歌 1.wav" << "mp3" << "/home/u/私の 音楽/"
         << "歌 1.wav" << "歌 1." << "歌 1" << "/home/u/私の 音楽/Zorvik" << "/home/u/私の 音楽/Zorvik/歌 1.wav"
-        << "/home/u/私の 音楽/Zorvik/歌 1wav" << "/home/u/私の 音楽/歌 1.wav" << "/home/u/私の 音楽/Zorvik/歌 1.mp3";
+        << "/home/u/私の 音楽/Zorvik/歌 1wav" << "/home/u/私の 音楽/Zorvik/歌 1.mp3";
 }
 
-void TestWorkPaths::namesOfAConversion()
+void WorkPathsTest::namesOfAConversion()
 {
     QFETCH(PathStyle, style);
     QFETCH(QString, folder);
@@ -170,11 +167,10 @@ void TestWorkPaths::namesOfAConversion()
     QTEST(Q(WorkFolder(base)), "workFolder");
     QTEST(Q(WorkWavPath(base, stem3, style)), "workWav");
     QTEST(Q(FlacWavPath(base, stem4, style)), "flacWav");
-    QTEST(Q(SourceWavPath(base, stem3)), "sourceWav");
     QTEST(Q(OutputPath(base, stem3, S(extension), style)), "output");
 }
 
-void TestWorkPaths::stems_data()
+void WorkPathsTest::stems_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("stem3");
@@ -195,14 +191,14 @@ void TestWorkPaths::stems_data()
     QTest::newRow("empty") << "" << "" << "";
 }
 
-void TestWorkPaths::stems()
+void WorkPathsTest::stems()
 {
     QFETCH(QString, name);
     QTEST(Q(Stem3(S(name))), "stem3");
     QTEST(Q(Stem4(S(name))), "stem4");
 }
 
-void TestWorkPaths::inputNameOfAShortPath()
+void WorkPathsTest::inputNameOfAShortPath()
 {
     // No selection gives an empty input path; its names are all empty.
     QCOMPARE(Q(InputName("", "D:\\music\\")), QString());
@@ -213,7 +209,7 @@ void TestWorkPaths::inputNameOfAShortPath()
     QCOMPARE(QByteArray::fromStdString(Stem4("\xE3\x81")), QByteArray());
 }
 
-void TestWorkPaths::japaneseFolderGivesTheSameName()
+void WorkPathsTest::japaneseFolderGivesTheSameName()
 {
     for (const PathStyle style : {PathStyle::Windows, PathStyle::Posix}) {
         const char* separator = style == PathStyle::Windows ? "\\" : "/";
@@ -226,5 +222,5 @@ void TestWorkPaths::japaneseFolderGivesTheSameName()
     }
 }
 
-QTEST_APPLESS_MAIN(TestWorkPaths)
+QTEST_APPLESS_MAIN(WorkPathsTest)
 #include "tst_workpaths.moc"

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-namespace rulestest::Enabled {
+namespace marulo::test::Enabled {
 
 inline const QString Mp3 = "RG1 RB1 RB2 RB3 RB4 CB0 CB2 CB3 CB4 CB5 CB6 LT1 ComB1 LT4 E1 UD1 E4 UD4";
 inline const QString Mp3Abr =
@@ -25,4 +25,4 @@ inline const QString Flac = "RG1 RB2 CB0 CB4 CB6 LT5 E1 UD1 E2 UD2";
 inline const QString Tta = "RG1 RB2 CB0 CB4 CB6 E1 UD1";
 inline const QString Wav = "RG1 E1 UD1";
 
-} // namespace rulestest::Enabled
+} // namespace marulo::test::Enabled

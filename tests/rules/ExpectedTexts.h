@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace rulestest::Text {
+namespace marulo::test::Text {
 
 inline QString u(const char* text) { return QString::fromUtf8(text); }
 
@@ -58,4 +58,4 @@ inline const QString ShownMp3 = u("E3 E4 UD3 UD4 UD1 UD2 E1 E2 ComB1 LT4");
 inline const QString ShownComB6 = u("ComB6 UD1 UD2 E1 E2 ComB1 LT4");
 inline const QString ShownAac = u("ComB4 UD1 UD2 E1 E2 ComB1 LT4");
 
-} // namespace rulestest::Text
+} // namespace marulo::test::Text

@@ -1,7 +1,7 @@
 // One copy per user: a later start of the real program hands over to the
 // running copy and ends with status 0; a crashed copy does not block a start.
-#include "ui/FormTexts.h"
-#include "ui/SingleInstance.h"
+#include "ui/texts/FormTexts.h"
+#include "app/SingleInstance.h"
 
 #include <QDir>
 #include <QElapsedTimer>

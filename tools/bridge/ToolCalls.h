@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ConverterTable.h"
 #include "tools/bridge/Job.h"
 
 #include <span>
@@ -29,9 +30,9 @@ struct CalledName {
 
 // The names this one program answers to, by the file name it was started as.
 inline constexpr CalledName kCalledNames[] = {
-    {"lame.exe", lameCall},       {"toolame.exe", toolameCall}, {"oggenc.exe", oggencCall},
-    {"aacenc.exe", aacencCall},   {"flac.exe", flacCall},       {"ttaenc.exe", ttaencCall},
-    {"normalize.exe", normalizeCall},
+    {Converter::Lame, lameCall},     {Converter::Toolame, toolameCall}, {Converter::Oggenc, oggencCall},
+    {Converter::Aacenc, aacencCall}, {Converter::Flac, flacCall},       {Converter::Ttaenc, ttaencCall},
+    {Converter::Normalize, normalizeCall},
 };
 
 } // namespace marulo::bridge

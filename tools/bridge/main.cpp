@@ -26,9 +26,10 @@ int main(int argc, char** argv)
             return refusal.status;
         }
     }
-    std::fprintf(stderr,
-                 "%s: started under an unknown name; copy this program as lame.exe, toolame.exe, oggenc.exe, "
-                 "aacenc.exe, flac.exe, ttaenc.exe or normalize.exe\n",
-                 name.c_str());
+    std::string names;
+    for (const CalledName& called : kCalledNames)
+        names += (names.empty() ? "" : ", ") + std::string(called.name);
+    std::fprintf(stderr, "%s: started under an unknown name; copy this program as one of %s\n", name.c_str(),
+                 names.c_str());
     return kStatusUsage;
 }

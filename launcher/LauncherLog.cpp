@@ -1,0 +1,3 @@
+#include "launcher/LauncherLog.h"
+
+Q_LOGGING_CATEGORY(lcLauncher, "marulo.launcher")

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QFile>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace marulo::test {
+
+// One converter run as the stand-in recorded it.
+struct StandinRun {
+    QString name;
+    QString cwd;
+    QStringList args;
+    qint64 startNs = 0;
+    qint64 endNs = -1; // -1 while running, or after a crash
+    int status = -1;
+    bool crashed = false;
+
+    QString inputOf() const;  // the argument the converter read
+    QString outputOf() const; // the argument after "-o" / "-of", or the last one
+};
+
+inline QString Unescape(const QString& text)
+{
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != QLatin1Char('\\') || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        const QChar next = text[++i];
+        out += next == QLatin1Char('n') ? QChar('\n') : next == QLatin1Char('r') ? QChar('\r')
+             : next == QLatin1Char('t') ? QChar('\t') : next;
+    }
+    return out;
+}
+
+inline QList<StandinRun> ReadStandinLog(const QString& path)
+{
+    QList<StandinRun> runs;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return runs;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString& line : lines) {
+        const qsizetype blank = line.indexOf(QLatin1Char(' '));
+        const QString kind = line.left(blank);
+        const QString rest = line.mid(blank + 1);
+        const QStringList words = rest.split(QLatin1Char(' '));
+        if (kind == "start") {
+            StandinRun run;
+            run.name = Unescape(words.value(0));
+            run.startNs = words.value(1).toLongLong();
+            runs << run;
+        } else if (runs.isEmpty()) {
+            continue;
+        } else if (kind == "cwd") {
+            runs.last().cwd = Unescape(rest);
+        } else if (kind == "arg") {
+            runs.last().args << Unescape(rest);
+        } else if (kind == "end") {
+            runs.last().endNs = words.value(1).toLongLong();
+            runs.last().status = words.value(3).toInt();
+        } else if (kind == "crash") {
+            runs.last().crashed = true;
+        }
+    }
+    return runs;
+}
+
+inline QString StandinRun::outputOf() const
+{
+    for (const char* option : {"-of", "-o"}) {
+        const qsizetype at = args.indexOf(QLatin1String(option));
+        if (at >= 0 && at + 1 < args.size())
+            return args[at + 1];
+    }
+    return args.value(args.size() - 1);
+}
+
+inline QString StandinRun::inputOf() const
+{
+    if (name == "normalize.exe")
+        return args.value(args.size() - 1);
+    if (const qsizetype at = args.indexOf(QLatin1String("-if")); at >= 0)
+        return args.value(at + 1);
+    if (const qsizetype at = args.indexOf(QLatin1String("-o")); at > 0)
+        return args[at - 1];
+    return args.value(args.size() - 2);
+}
+
+} // namespace marulo::test

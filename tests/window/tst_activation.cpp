@@ -1,0 +1,153 @@
+// The start-up check at the window's first activation: where the converters
+// are looked for and what the status bar then says.
+#include "ui/widgets/FolderList.h"
+#include "ui/window/TForm1.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using marulo::FolderList;
+using marulo::TForm1;
+
+namespace {
+
+const QString LameEncoding = QString::fromUtf8(" lame.exe を用いたエンコードです。上限は\"320\"までです。");
+const QString NormalizeMissing =
+    QString::fromUtf8(" Normalize.exe が 起動フォルダ内に見つかりませんでした。確認をして下さい。");
+const QString LameMissing = QString::fromUtf8(" lame.exe が 起動フォルダ内に見つかりませんでした。確認をして下さい。");
+
+} // namespace
+
+class WindowActivationTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void outcomes_data();
+    void outcomes();
+    void rootFolder();
+    void firstActivationRunsCheckOnce();
+    void bringForwardRestoresMinimisedWindow();
+    void closesWhenNoConversionRuns();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString root_;
+    QString startFolder_;
+};
+
+void WindowActivationTest::init() {
+    startFolder_ = QDir::currentPath();
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    root_ = QDir(dir_->path()).canonicalPath();
+}
+
+void WindowActivationTest::cleanup() {
+    QDir::setCurrent(startFolder_);
+    dir_.reset();
+}
+
+void WindowActivationTest::outcomes_data() {
+    QTest::addColumn<QStringList>("files");   // plain files made in the folder
+    QTest::addColumn<QStringList>("folders"); // folders made in the folder
+    QTest::addColumn<QString>("status");
+    QTest::newRow("both present") << QStringList{"normalize.exe", "lame.exe"} << QStringList{} << LameEncoding;
+    QTest::newRow("neither") << QStringList{} << QStringList{} << NormalizeMissing;
+    QTest::newRow("only normalize.exe") << QStringList{"normalize.exe"} << QStringList{} << LameMissing;
+    QTest::newRow("only lame.exe") << QStringList{"lame.exe"} << QStringList{} << NormalizeMissing;
+    QTest::newRow("folder named lame.exe") << QStringList{"normalize.exe"} << QStringList{"lame.exe"} << LameEncoding;
+    QTest::newRow("folder named normalize.exe") << QStringList{"lame.exe"} << QStringList{"normalize.exe"}
+                                                << LameEncoding;
+    QTest::newRow("hidden look-alikes do not count") << QStringList{".normalize.exe", "lame.exe.bak"}
+                                                     << QStringList{} << NormalizeMissing;
+}
+
+void WindowActivationTest::outcomes() {
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, folders);
+    QFETCH(QString, status);
+    const QString tools = QDir(root_).filePath(QStringLiteral("Tools Enc"));
+    QVERIFY(QDir().mkpath(tools));
+    for (const QString& name : files) {
+        QFile file(QDir(tools).filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    for (const QString& name : folders)
+        QVERIFY(QDir(tools).mkdir(name));
+
+    TForm1 form;
+    form.findChild<FolderList*>(QStringLiteral("DLB1"))->setDirectory(tools);
+    form.setStatusText(QStringLiteral(" before"));
+    form.FormActivate();
+    QCOMPARE(form.toolFolder(), tools);
+    QCOMPARE(form.toolFolderRoot(), QStringLiteral("/"));
+    QCOMPARE(form.statusText(), status);
+}
+
+void WindowActivationTest::rootFolder() {
+    if (QFileInfo::exists(QStringLiteral("/normalize.exe")))
+        QSKIP("this machine has a normalize.exe at the root");
+    TForm1 form;
+    form.findChild<FolderList*>(QStringLiteral("DLB1"))->setDirectory(QDir::rootPath());
+    form.FormActivate();
+    QCOMPARE(form.toolFolder(), QStringLiteral("/"));
+    QCOMPARE(form.toolFolderRoot(), QStringLiteral("/"));
+    QCOMPARE(form.statusText(), NormalizeMissing);
+}
+
+void WindowActivationTest::firstActivationRunsCheckOnce() {
+    // Started in a folder without converters: the check must change the text.
+    QVERIFY(QDir::setCurrent(root_));
+    TForm1 form;
+    QVERIFY(form.toolFolder().isEmpty());
+    QCOMPARE(form.statusText(), LameEncoding);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(form.toolFolder(), root_);
+    QCOMPARE(form.statusText(), NormalizeMissing);
+
+    // Browsing elsewhere, then coming back from another window, changes nothing.
+    const QString other = QDir(root_).filePath(QStringLiteral("other"));
+    QVERIFY(QDir().mkpath(other));
+    QFile(QDir(other).filePath(QStringLiteral("normalize.exe"))).open(QIODevice::WriteOnly);
+    form.findChild<FolderList*>(QStringLiteral("DLB1"))->setDirectory(other);
+    form.setStatusText(QStringLiteral(" unchanged"));
+    QWidget elsewhere;
+    elsewhere.show();
+    QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(form.toolFolder(), root_);
+    QCOMPARE(form.statusText(), QStringLiteral(" unchanged"));
+}
+
+void WindowActivationTest::bringForwardRestoresMinimisedWindow() {
+    TForm1 form;
+    form.showMinimized();
+    QTRY_VERIFY(form.isMinimized());
+    form.bringForward();
+    QVERIFY(!form.isMinimized());
+    QVERIFY(form.isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+
+    TForm1 hidden;
+    hidden.bringForward();
+    QVERIFY(hidden.isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(&hidden));
+}
+
+void WindowActivationTest::closesWhenNoConversionRuns() {
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(!form.conversionRunning());
+    QVERIFY(form.close());
+    QVERIFY(!form.isVisible());
+}
+
+QTEST_MAIN(WindowActivationTest)
+#include "tst_activation.moc"

@@ -1,0 +1,54 @@
+// The decode box CB0 (CB0Click).
+#include "ui/rules/DecodeTables.h"
+#include "ui/rules/DownmixPair.h"
+#include "ui/widgets/FileList.h"
+#include "ui/widgets/RadioGroup.h"
+#include "ui/rules/StateApplier.h"
+#include "ui/window/TForm1.h"
+#include "ui/window/WindowSettings.h"
+
+#include <QCheckBox>
+#include <QRadioButton>
+
+namespace marulo {
+
+void TForm1::CB0Click() {
+    const EncodeMode mode = ReadEncodeMode(ui);
+    const std::size_t index = ModeIndex(mode);
+    const StateApplier applier(ui);
+
+    if (ui.CB0()->isChecked()) {
+        // Marks, texts and shown states stay; the lists and buttons stay usable.
+        applier.applyEnabled(DecodeTables::Locked);
+        const DecodeTables::Entry& entry = DecodeTables::Entries[index];
+        if (entry.mask) {
+            ui.FLB1()->setMask(QString::fromUtf8(entry.mask));
+            setStatusText(QString::fromUtf8(entry.text));
+        }
+        return;
+    }
+
+    ui.FLB1()->setMask(QString::fromUtf8(DecodeTables::EncodeMask));
+    ui.RG1()->setEnabled(true);
+
+    const Rate rate = RateFromMarks(mode, ui.CB3()->isChecked(), ui.CB2()->isChecked());
+    applier.applyEnabled(DecodeTables::Enabled, mode, DecodeTables::Rates, DecodeTables::Rates.find(mode, rate));
+
+    // Forced marks after the enabled states: the nested rules they run leave
+    // the same states the table gives.
+    const DecodeTables::Forced& forced = DecodeTables::ForcedChoices[index];
+    if (forced.normalize)
+        ui.CB4()->setChecked(true);
+    if (forced.downmixMono)
+        ui.CB9()->setChecked(ui.RB1()->isChecked());
+    if (forced.downmixPair)
+        ApplyDownmixPair(ui);
+
+    applier.applyShown(DecodeTables::Shown, mode);
+
+    const DecodeTables::Leave& leave = DecodeTables::Leaving[index];
+    if (const char* text = ui.CB2()->isChecked() ? leave.textVbr : leave.text)
+        setStatusText(QString::fromUtf8(text));
+}
+
+} // namespace marulo

@@ -1,0 +1,139 @@
+#pragma once
+
+#include "ui/rules/StateCells.h"
+#include "ui/texts/StatusTexts.h"
+
+// What the decode box CB0 does to the window on entering and on leaving
+// decode mode, as data.
+
+namespace marulo::DecodeTables {
+
+using enum Ctl;
+using enum Cell;
+using enum EncodeMode;
+using enum Rate;
+
+// Locked while decoding: the mode group and every option control.
+inline constexpr Assign Locked[] = {
+    {{RG1}, off},
+    {{RB1, RB2, RB3, RB4}, off},
+    {{CB1, CB2, CB3, CB4}, off},
+    {{CB5, CB6, CB8, CB9}, off},
+    {{LT1, LT2, LT3, LT4}, off},
+    {{LT5}, off},
+    {{ComB1, ComB2, ComB3}, off},
+    {{ComB4, ComB6}, off},
+    {{E1, E2, E3, E4}, off},
+    {{UD1, UD2, UD3, UD4}, off},
+};
+
+// What the file list shows and the status bar says while decoding; WAV has no
+// row because CB0 is disabled there.
+struct Entry {
+    const char* mask;
+    const char* text;
+};
+
+inline constexpr const char* MpxMask = "*.mp1;*.mp2;*.mp3";
+
+inline constexpr std::array<Entry, EncodeModeCount> Entries{{
+    /* MP3  */ {MpxMask, StatusTexts::DecodeMpx},
+    /* MP2  */ {MpxMask, StatusTexts::DecodeMpx},
+    /* OGG  */ {MpxMask, StatusTexts::DecodeMpx},
+    /* AAC  */ {MpxMask, StatusTexts::DecodeMpx},
+    /* FLAC */ {"*.flac", StatusTexts::DecodeFlac},
+    /* TTA  */ {"*.tta", StatusTexts::DecodeTta},
+    /* WAV  */ {nullptr, nullptr},
+}};
+
+inline constexpr const char* EncodeMask = "*.wav";
+
+// Enabled states on leaving: the final ones, so a control left locked shows off.
+inline constexpr ModeRow Enabled[] = {
+    //                     MP3  MP2  OGG  AAC  FLAC TTA
+    {{RB1},               {on,  on,  P,   off, off, off}},
+    {{RB2},               {on,  on,  P,   on,  on,  on}},
+    {{RB3, RB4},          {on,  on,  off, off, off, off}},
+    {{CB0},               {on,  on,  on,  on,  on,  on}},
+    {{CB1},               {R,   off, off, off, off, off}},
+    {{CB2},               {on,  off, on,  on,  off, off}},
+    {{CB3},               {on,  off, on,  off, off, off}},
+    {{CB4},               {on,  on,  on,  on,  on,  on}},
+    {{CB5},               {on,  on,  off, off, off, off}},
+    {{CB6},               {N,   N,   N,   N,   N,   on}},
+    {{CB8},               {R,   off, off, off, off, off}},
+    {{CB9},               {off, M,   on,  off, off, off}},
+    {{LT1, ComB1},        {R,   on,  R,   R,   off, off}},
+    {{LT2, ComB2},        {R,   off, R,   off, off, off}},
+    {{LT3, ComB3},        {R,   off, R,   off, off, off}},
+    {{LT4},               {R,   off, R,   R,   off, off}},
+    {{LT5, E2, UD2},      {off, off, off, off, on,  off}},
+    {{ComB4},             {off, off, off, R,   off, off}},
+    {{ComB6},             {off, off, R,   off, off, off}},
+    {{E1},                {N,   N,   N,   N,   N,   on}},
+    {{UD1},               {on,  N,   N,   N,   N,   on}},
+    {{E3, UD3},           {R,   off, off, off, off, off}},
+    {{E4, UD4},           {on,  off, off, off, off, off}},
+};
+
+// The rate-control rows of the table above.
+inline constexpr RateRow RateRows[] = {
+    //               CB1   CB8   LT1   LT2   LT3   LT4  E3    ComB4 ComB6
+    //                           ComB1 ComB2 ComB3      UD3
+    {Mp3, Abr,     {off,  off,  on,   on,   on,   off, off,  keep, keep}},
+    {Mp3, Vbr,     {on,   on,   off,  F,    F,    on,  on,   keep, keep}},
+    {Mp3, Neither, {off,  off,  on,   off,  off,  off, off,  keep, keep}},
+    {Ogg, Abr,     {keep, keep, on,   on,   on,   off, keep, keep, off}},
+    {Ogg, Vbr,     {keep, keep, off,  off,  off,  on,  keep, keep, on}},
+    {Ogg, Neither, {keep, keep, on,   off,  off,  off, keep, keep, off}},
+    {Aac, Vbr,     {keep, keep, off,  keep, keep, on,  keep, on,   keep}},
+    {Aac, Neither, {keep, keep, on,   keep, keep, off, keep, off,  keep}},
+};
+
+inline constexpr RateTable Rates{
+    {{{CB1}, {CB8}, {LT1, ComB1}, {LT2, ComB2}, {LT3, ComB3}, {LT4}, {E3, UD3}, {ComB4}, {ComB6}}},
+    RateRows,
+};
+
+// Check marks forced on leaving.
+struct Forced {
+    bool normalize;     // "Normalize" checked
+    bool downmixMono;   // "2CH -> 1CH" checked exactly when "Mono" is selected
+    bool downmixPair;   // "Mono"/"Stereo" follow "2CH -> 1CH"
+};
+
+inline constexpr std::array<Forced, EncodeModeCount> ForcedChoices{{
+    /* MP3  */ {false, false, false},
+    /* MP2  */ {false, true, false},
+    /* OGG  */ {false, false, true},
+    /* AAC  */ {false, false, false},
+    /* FLAC */ {false, false, false},
+    /* TTA  */ {true, false, false},
+    /* WAV  */ {false, false, false},
+}};
+
+// Shown states on leaving; UD3 and UD4 keep what the mode gave them.
+inline constexpr ModeRow Shown[] = {
+    //               MP3  MP2  OGG  AAC  FLAC TTA
+    {{E3, E4},      {on,  off, off, off, off, off}},
+    {{ComB4},       {off, off, off, on,  off, off}},
+    {{ComB6},       {off, on,  on,  off, on,  on}},
+};
+
+// The status sentence on leaving; textVbr when "VBR" is checked.
+struct Leave {
+    const char* text;
+    const char* textVbr;
+};
+
+inline constexpr std::array<Leave, EncodeModeCount> Leaving{{
+    /* MP3  */ {StatusTexts::LameEncoding, StatusTexts::LameEncoding},
+    /* MP2  */ {StatusTexts::ToolameEncoding, StatusTexts::ToolameEncoding},
+    /* OGG  */ {StatusTexts::OggencRecommendVbr, StatusTexts::OggencRecommendVbr},
+    /* AAC  */ {StatusTexts::AacencAverage, StatusTexts::AacencVbr},
+    /* FLAC */ {StatusTexts::FlacEncoding, StatusTexts::FlacEncoding},
+    /* TTA  */ {StatusTexts::TtaencEncoding, StatusTexts::TtaencEncoding},
+    /* WAV  */ {nullptr, nullptr},
+}};
+
+} // namespace marulo::DecodeTables

@@ -1,0 +1,54 @@
+// Choosing an encode mode (RG1Click).
+#include "core/ConverterTable.h"
+#include "ui/rules/DownmixPair.h"
+#include "ui/rules/ModeTables.h"
+#include "ui/rules/StateApplier.h"
+#include "ui/window/TForm1.h"
+#include "ui/window/WindowSettings.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+
+
+namespace marulo {
+
+void TForm1::RG1Click() {
+    const EncodeMode mode = ReadEncodeMode(ui);
+    const std::size_t index = ModeIndex(mode);
+    const StateApplier applier(ui);
+
+    // 1. Forced choices first: each check mark set here runs its own rule at
+    // once, and step 2 then sets every enabled state again (so in WAV
+    // "TMP File Delete" ends disabled although "Normalize" enabled it).
+    const ModeTables::Forced& forced = ModeTables::ForcedChoices[index];
+    if (forced.stereo)
+        ui.RB2()->setChecked(true);
+    if (forced.normalize)
+        ui.CB4()->setChecked(true);
+    if (forced.downmixPair)
+        ApplyDownmixPair(ui);
+
+    // 2. Enabled and shown states.
+    const Rate rate = RateFromMarks(mode, ui.CB3()->isChecked(), ui.CB2()->isChecked());
+    applier.applyEnabled(ModeTables::Enabled, mode, ModeTables::Rates, ModeTables::Rates.find(mode, rate));
+    applier.applyShown(ModeTables::Shown, mode);
+
+    // 3. Captions and hint.
+    const ModeTables::Captions& captions = ModeTables::CaptionsByMode[index];
+    ui.LT4()->setText(QString::fromUtf8(captions.lt4));
+    if (captions.cb0) {
+        ui.CB0()->setText(QString::fromUtf8(captions.cb0));
+        ui.CB0()->setToolTip(QString::fromUtf8(captions.cb0Hint));
+    }
+
+    // 4. The converter in the tool folder captured at activation, not the
+    // folder the list shows now.
+    const ModeTables::Status& status = ModeTables::StatusByMode[index];
+    const char* text = !ConverterPresent(ConverterOf(mode).checkedFile) ? status.absent
+                       : ui.CB2()->isChecked()                          ? status.presentVbr
+                                                                      : status.present;
+    setStatusText(QString::fromUtf8(text));
+}
+
+} // namespace marulo

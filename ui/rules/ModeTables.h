@@ -1,0 +1,135 @@
+#pragma once
+
+#include "ui/rules/StateCells.h"
+#include "ui/texts/StatusTexts.h"
+
+// What choosing an encode mode does to the window (RG1Click), as data.
+
+namespace marulo::ModeTables {
+
+using enum Ctl;
+using enum Cell;
+using enum EncodeMode;
+using enum Rate;
+
+// The choices a mode forces before anything is enabled.
+struct Forced {
+    bool stereo;       // "Stereo" checked
+    bool normalize;    // "Normalize" checked
+    bool downmixPair;  // "Mono"/"Stereo" follow "2CH -> 1CH"
+};
+
+inline constexpr std::array<Forced, EncodeModeCount> ForcedChoices{{
+    /* MP3  */ {false, false, false},
+    /* MP2  */ {false, false, false},
+    /* OGG  */ {false, false, true},
+    /* AAC  */ {true, false, false},
+    /* FLAC */ {true, false, false},
+    /* TTA  */ {true, true, false},
+    /* WAV  */ {false, true, false},
+}};
+
+// Enabled states.
+inline constexpr ModeRow Enabled[] = {
+    //               MP3  MP2  OGG  AAC  FLAC TTA  WAV
+    {{RB1},         {on,  on,  P,   off, off, off, off}},
+    {{RB2},         {on,  on,  P,   on,  on,  on,  off}},
+    {{RB3},         {on,  on,  off, off, off, off, off}},
+    {{RB4},         {on,  on,  off, off, off, off, off}},
+    {{CB0},         {on,  on,  on,  on,  on,  on,  off}},
+    {{CB1},         {R,   off, off, off, off, off, off}},
+    {{CB2},         {on,  off, on,  on,  off, off, off}},
+    {{CB3},         {on,  off, on,  off, off, off, off}},
+    {{CB4},         {on,  on,  on,  on,  on,  on,  off}},
+    {{CB5},         {on,  on,  off, off, off, off, off}},
+    {{CB6},         {N,   N,   N,   N,   N,   on,  off}},
+    {{CB8},         {R,   off, off, off, off, off, off}},
+    {{CB9},         {off, M,   on,  off, off, off, off}},
+    {{LT1},         {R,   on,  R,   R,   off, off, off}},
+    {{LT2},         {R,   off, R,   off, off, off, off}},
+    {{LT3},         {R,   off, R,   off, off, off, off}},
+    {{LT4},         {on,  off, R,   R,   off, off, off}},
+    {{LT5},         {off, off, off, off, on,  off, off}},
+    {{ComB1},       {R,   on,  R,   R,   off, off, off}},
+    {{ComB2},       {R,   off, R,   off, off, off, off}},
+    {{ComB3},       {R,   off, R,   off, off, off, off}},
+    {{ComB4},       {off, off, off, R,   off, off, off}},
+    {{ComB6},       {off, off, R,   off, off, off, off}},
+    {{E1},          {keep,keep,keep,keep,keep,on,  on}},
+    {{UD1},         {on,  on,  on,  on,  on,  on,  on}},
+    {{E2},          {off, off, off, off, on,  off, off}},
+    {{UD2},         {off, off, off, off, on,  off, off}},
+    {{E3},          {R,   off, off, off, off, off, off}},
+    {{UD3},         {R,   off, off, off, off, off, off}},
+    {{E4},          {on,  off, off, off, off, off, off}},
+    {{UD4},         {on,  off, off, off, off, off, off}},
+};
+
+// Shown (on) and hidden (off) states; every other control stays shown.
+inline constexpr ModeRow Shown[] = {
+    //                      MP3  MP2  OGG  AAC  FLAC TTA  WAV
+    {{E3, UD3, E4, UD4},   {on,  off, off, off, off, off, off}},
+    {{ComB4},              {off, off, off, on,  off, off, off}},
+    {{ComB6},              {off, on,  on,  off, on,  on,  on}},
+    {{UD1, UD2},           {on,  on,  on,  on,  on,  on,  on}},
+};
+
+// The R cells: the MP3, OGG and AAC rate-control tables side by side (a blank
+// cell is a column that mode's table does not have).
+inline constexpr RateRow RateRows[] = {
+    //               CB1   CB8   LT1   LT2   LT3   E3    LT4   ComB6 ComB4
+    //                           ComB1 ComB2 ComB3 UD3
+    {Mp3, Abr,     {off,  off,  on,   on,   on,   off,  keep, keep, keep}},
+    {Mp3, Vbr,     {on,   on,   off,  F,    F,    on,   keep, keep, keep}},
+    {Mp3, Neither, {off,  off,  on,   off,  off,  off,  keep, keep, keep}},
+    {Ogg, Abr,     {keep, keep, on,   on,   on,   keep, off,  off,  keep}},
+    {Ogg, Vbr,     {keep, keep, off,  off,  off,  keep, on,   on,   keep}},
+    {Ogg, Neither, {keep, keep, on,   off,  off,  keep, off,  off,  keep}},
+    {Aac, Vbr,     {keep, keep, off,  keep, keep, keep, on,   keep, on}},
+    {Aac, Neither, {keep, keep, on,   keep, keep, keep, off,  keep, off}},
+};
+
+inline constexpr RateTable Rates{
+    {{{CB1}, {CB8}, {LT1, ComB1}, {LT2, ComB2}, {LT3, ComB3}, {E3, UD3}, {LT4}, {ComB6}, {ComB4}}},
+    RateRows,
+};
+
+// Captions and hint; nullptr leaves the text as it was (CB0 in WAV).
+struct Captions {
+    const char* lt4;
+    const char* cb0;
+    const char* cb0Hint;
+};
+
+inline constexpr const char* LameDecodeHint = "LAME を用いて MP1/MP2/MP3 -> WAV に変換します。";
+
+inline constexpr std::array<Captions, EncodeModeCount> CaptionsByMode{{
+    /* MP3  */ {"Quality(V/q)", "MPx -> WAV", LameDecodeHint},
+    /* MP2  */ {"Quality", "MPx -> WAV", LameDecodeHint},
+    /* OGG  */ {"Quality", "MPx -> WAV", LameDecodeHint},
+    /* AAC  */ {"Quality", "MPx -> WAV", LameDecodeHint},
+    /* FLAC */ {"Quality", "FLAC -> WAV", "flac.exe を用いて FLAC -> WAV に変換します。"},
+    /* TTA  */ {"Quality", "TTA -> WAV", "ttaenc.exe を用いて TTA -> WAV に変換します。"},
+    /* WAV  */ {"Quality", nullptr, nullptr},
+}};
+
+// The status sentence after the converter check. The file looked for is the
+// checkedFile of core/ConverterTable.h. presentVbr is the text when "VBR" is
+// checked; only AAC has one of its own.
+struct Status {
+    const char* present;
+    const char* presentVbr;
+    const char* absent;
+};
+
+inline constexpr std::array<Status, EncodeModeCount> StatusByMode{{
+    /* MP3  */ {StatusTexts::LameEncoding, StatusTexts::LameEncoding, StatusTexts::LameNotFound},
+    /* MP2  */ {StatusTexts::ToolameEncoding, StatusTexts::ToolameEncoding, StatusTexts::ToolameNotFound},
+    /* OGG  */ {StatusTexts::OggencEncoding, StatusTexts::OggencEncoding, StatusTexts::OggencNotFound},
+    /* AAC  */ {StatusTexts::AacencModeAverage, StatusTexts::AacencModeVbr, StatusTexts::AacencNotFound},
+    /* FLAC */ {StatusTexts::FlacEncoding, StatusTexts::FlacEncoding, StatusTexts::FlacNotFound},
+    /* TTA  */ {StatusTexts::TtaencEncoding, StatusTexts::TtaencEncoding, StatusTexts::TtaencNotFound},
+    /* WAV  */ {StatusTexts::NormalizeOnly, StatusTexts::NormalizeOnly, StatusTexts::NormalizeNotFound},
+}};
+
+} // namespace marulo::ModeTables

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "core/EncodeMode.h"
+#include "ui/window/ControlNames.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+// The vocabulary of the window's state tables. The rules keep their tables as
+// data in this shape (ModeTables.h, RateTables.h, DecodeTables.h,
+// ChannelTables.h) and hand them to the one StateApplier, so a table can be
+// read against its design row by row.
+
+namespace marulo {
+
+// One cell. The names are the letters the tables use; "on" and "off" also
+// stand for shown and hidden in the visibility tables.
+enum class Cell : std::uint8_t {
+    keep, // unchanged (a blank cell or "–")
+    on,
+    off,
+    N,    // enabled exactly when "Normalize" (CB4) is checked
+    M,    // enabled exactly when "Mono" (RB1) is checked
+    P,    // the OGG downmix pair: "Mono" enabled exactly when "2CH -> 1CH" (CB9) is checked, "Stereo" when it is not
+    F,    // enabled exactly when "Bitrate Set (F)" (CB8) is checked
+    R,    // the cell of the rate-control row in force
+};
+
+// The controls that share one row (or one column) of a table.
+using Group = std::array<Ctl, 4>;
+
+// A row of a table by mode: one cell per EncodeMode. Tables that have no WAV
+// column leave that cell keep.
+struct ModeRow {
+    Group controls;
+    std::array<Cell, EncodeModeCount> cells;
+};
+
+// Which rate-control row is in force.
+enum class Rate : std::uint8_t { Abr, Vbr, Neither };
+
+inline constexpr std::size_t RateColumnCount = 9;
+
+struct RateRow {
+    EncodeMode mode;
+    Rate rate;
+    std::array<Cell, RateColumnCount> cells;
+};
+
+// A rate-control table: its columns in the order the rows give their cells.
+struct RateTable {
+    std::array<Group, RateColumnCount> columns;
+    std::span<const RateRow> rows;
+
+    // The row of that mode and rate; nullptr when the table has none.
+    constexpr const RateRow* find(EncodeMode mode, Rate rate) const {
+        for (const RateRow& row : rows)
+            if (row.mode == mode && row.rate == rate)
+                return &row;
+        return nullptr;
+    }
+};
+
+// One flat entry: the same cell for a few controls.
+struct Assign {
+    Group controls;
+    Cell cell;
+};
+
+// The row a mode takes from the check marks of "ABR" and "VBR": "ABR" is tested
+// first, and not at all in AAC, where it is disabled.
+constexpr Rate RateFromMarks(EncodeMode mode, bool abr, bool vbr) {
+    if (abr && mode != EncodeMode::Aac)
+        return Rate::Abr;
+    return vbr ? Rate::Vbr : Rate::Neither;
+}
+
+constexpr std::size_t ModeIndex(EncodeMode mode) { return static_cast<std::size_t>(mode); }
+
+} // namespace marulo

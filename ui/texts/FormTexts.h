@@ -1,0 +1,144 @@
+#pragma once
+
+// The fixed texts and fonts of the main window, byte for byte, UTF-8: window
+// caption, control captions, list items and hints. The status sentences live
+// in ui/StatusTexts.h.
+
+#include "ui/window/ControlNames.h"
+
+namespace marulo::FormTexts {
+
+// A leading blank, and an ideographic space (U+3000) between "Encoder" and "Ver".
+inline constexpr const char* WindowCaption = " Marulo Encoder\u3000Ver 1.3a";
+inline constexpr const char* ApplicationTitle = "Marulo Ver 1.3a";
+
+// Drawn with IPA P Gothic where the design's font is not installed.
+inline constexpr const char* FontFamily = "ＭＳ Ｐゴシック";
+inline constexpr const char* FontSubstitute = "IPAPGothic";
+// The substitute's Latin letters run about a tenth wider than the design's
+// font, whose widths the control sizes were made for.
+inline constexpr int FontStretch = 90;
+inline constexpr int WindowFontPixels = 12;
+
+struct Caption {
+    Ctl control;
+    const char* text;
+};
+
+// Check boxes, radio buttons, labels, buttons and group captions.
+inline constexpr Caption Captions[] = {
+    {Ctl::RG1, " Encode Mode "},
+    {Ctl::GB1, " Channel Mode "},
+    {Ctl::RB1, "Mono"},
+    {Ctl::RB2, "Stereo"},
+    {Ctl::RB3, "Dual Channel"},
+    {Ctl::RB4, "Joint Stereo"},
+    {Ctl::CB0, "MPx -> WAV"},
+    {Ctl::CB1, "New (VBR)"},
+    {Ctl::CB2, "VBR"},
+    {Ctl::CB3, "ABR"},
+    {Ctl::CB4, "Normalize"},
+    {Ctl::CB5, "Error Protection"},
+    {Ctl::CB6, "TMP File Delete"},
+    {Ctl::CB8, "Bitrate Set (F)"},
+    {Ctl::CB9, "2CH -> 1CH"},
+    {Ctl::LT1, "Bitrate"},
+    {Ctl::LT2, "Bitrate (Max)"},
+    {Ctl::LT3, "Bitrate (Min)"},
+    {Ctl::LT4, "Quality (V/q)"},
+    {Ctl::LT5, "Compression"},
+    {Ctl::B1, "Single Encode"},
+    {Ctl::B2, "ALL Encode"},
+    {Ctl::B3, "Exit"},
+};
+
+inline constexpr const char* ModeItems[] = {"MP3", "MP2", "OGG", "AAC", "FLAC", "TTA", "WAV"};
+
+// Editable combo boxes: starting text, maximum length (0: none), list items.
+struct ComboDefault {
+    Ctl control;
+    const char* text;
+    int maxLength;
+    const char* items; // separated by '|'
+};
+
+inline constexpr ComboDefault Combos[] = {
+    {Ctl::ComB1, "128", 3, "32|40|48|56|64|80|96|112|128|160|192|224|256|320|384|448|512"},
+    {Ctl::ComB2, "320", 3, "224|256|320|384|448|512"},
+    {Ctl::ComB3, "64", 3, "32|40|48|56|64|80|96"},
+    {Ctl::ComB4, "normal", 0, "tape|radio|internet|streaming|normal|extreme|archive|ultra"},
+    {Ctl::ComB6, "4.00", 4, "0.00|1.00|2.00|3.00|4.00|5.00|6.00|7.00|8.00|9.00|10"},
+};
+
+// Edit fields with their spin buttons: starting text, maximum length, spin range.
+struct FieldDefault {
+    Ctl field;
+    Ctl spin;
+    const char* text;
+    int maxLength;
+    int minimum;
+    int maximum;
+};
+
+inline constexpr FieldDefault Fields[] = {
+    {Ctl::E1, Ctl::UD1, "90", 3, 0, 100},
+    {Ctl::E2, Ctl::UD2, "8", 1, 0, 8},
+    {Ctl::E3, Ctl::UD3, "4", 1, 0, 9},
+    {Ctl::E4, Ctl::UD4, "2", 1, 0, 9},
+};
+
+inline constexpr const char* FileMask = "*.wav";
+
+struct Hint {
+    Ctl control;
+    const char* text;
+};
+
+inline constexpr Hint Hints[] = {
+    {Ctl::RG1, "エンコードモードの選択"},
+    {Ctl::GB1, "チャンネルモードの設定"},
+    {Ctl::RB1, "モノラル"},
+    {Ctl::RB2, "ステレオ"},
+    {Ctl::RB3, "デュアルチャンネル"},
+    {Ctl::RB4, "ジョイントステレオ"},
+    {Ctl::CB0, "LAME を用いて MP1/MP2/MP3 -> WAV に変換します。"},
+    {Ctl::CB6, "中間ファイルを削除します。"},
+    {Ctl::CB2, "可変ビットレートモードでエンコード"},
+    {Ctl::CB3, "平均ビットレートモードでエンコード"},
+    {Ctl::CB1, "VBR ： 高速エンコード処理設定。"},
+    {Ctl::CB8, "最大＆最小ビットレートの範囲指定が出来ます。"},
+    {Ctl::CB5, "エラープロテクションの使用"},
+    {Ctl::CB9, "2CH -> 1CH [ ダウンミックスにてモノラル ]  に変換します。"},
+    {Ctl::CB4, "正規化"},
+    {Ctl::E1, "正規化： ％ 設定"},
+    {Ctl::E2, "圧縮レベル設定 ： ０ ( 低圧縮／高速 ) ～ ９ ( 高圧縮／低速 )"},
+    {Ctl::E3, "VBR 音質設定 ： ０ ( 高音質／大容量 ) ～ ９ ( 低音質／小容量 )"},
+    {Ctl::E4, "音質精度設定 ： ０ ( 高精度／低速 ) ～ ９ ( 低精度／高速 )"},
+    {Ctl::ComB6, "VBR 音質設定 ：  ０ ( 低音質 / 小容量 )  ～  １０ ( 高音質 / 大容量 )"},
+    {Ctl::ComB4, "VBR 音質自動設定"},
+    {Ctl::ComB1, "CBR＆ABR(平均)の設定"},
+    {Ctl::ComB2, "最大ビットレートの設定"},
+    {Ctl::ComB3, "最小ビットレートの設定"},
+    {Ctl::DCB1, "ドライブの選択"},
+    {Ctl::DLB1, "フォルダの選択"},
+    {Ctl::FLB1, "変換ファイルを１ファイル選択出来ます。"},
+    {Ctl::B1, "指定ファイルをエンコードします。"},
+    {Ctl::B2, "指定フォルダ内ファイルをエンコードします。"},
+    {Ctl::B3, "作業終了"},
+    {Ctl::SB1, "Encode Mode 設定時にメッセージを表示。"},
+};
+
+// Controls whose font differs from the window's: pixel height, bold red or not.
+struct FontRow {
+    Ctl control;
+    int pixels;
+    bool boldRed;
+};
+
+inline constexpr FontRow Fonts[] = {
+    {Ctl::ComB1, 15, true}, {Ctl::ComB2, 15, true}, {Ctl::ComB3, 15, true}, {Ctl::ComB4, 15, true}, {Ctl::ComB6, 15, true},
+    {Ctl::E1, 15, true},    {Ctl::E2, 15, true},    {Ctl::E3, 15, true},    {Ctl::E4, 15, true},
+    {Ctl::B1, 12, false},   {Ctl::B2, 13, false},   {Ctl::B3, 16, false},
+};
+
+} // namespace marulo::FormTexts

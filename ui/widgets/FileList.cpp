@@ -1,0 +1,108 @@
+#include "ui/widgets/FileList.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace marulo {
+
+namespace {
+
+constexpr int RowHeight = 12;
+
+// Patterns are compared without regard to case: SONG.WAV is a WAV file.
+QList<QRegularExpression> patternsOf(const QString& mask) {
+    QList<QRegularExpression> patterns;
+    for (const QString& part : mask.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString pattern = part.trimmed();
+        if (pattern.isEmpty())
+            continue;
+        patterns.append(QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern),
+                                           QRegularExpression::CaseInsensitiveOption));
+    }
+    return patterns;
+}
+
+bool matchesAny(const QString& name, const QList<QRegularExpression>& patterns) {
+    return std::any_of(patterns.begin(), patterns.end(),
+                       [&name](const QRegularExpression& p) { return p.match(name).hasMatch(); });
+}
+
+} // namespace
+
+FileList::FileList(QWidget* parent) : QListWidget(parent), watcher_(new QFileSystemWatcher(this)) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &FileList::refresh);
+}
+
+void FileList::setDirectory(const QString& folder) {
+    directory_ = folder;
+    if (!watcher_->directories().isEmpty())
+        watcher_->removePaths(watcher_->directories());
+    if (!directory_.isEmpty())
+        watcher_->addPath(directory_);
+    clear();
+    refresh();
+}
+
+void FileList::setMask(const QString& mask) {
+    mask_ = mask;
+    clear();
+    refresh();
+}
+
+void FileList::refresh() {
+    const QString selectedName = currentItem() && currentItem()->isSelected() ? currentItem()->text() : QString();
+
+    QStringList names;
+    if (!directory_.isEmpty()) {
+        const QList<QRegularExpression> patterns = patternsOf(mask_);
+        const QFileInfoList entries = QDir(directory_).entryInfoList(QDir::Files | QDir::NoDotAndDotDot);
+        for (const QFileInfo& entry : entries) {
+            if (matchesAny(entry.fileName(), patterns))
+                names.append(entry.fileName());
+        }
+    }
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int folded = a.compare(b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
+    });
+
+    clear();
+    for (const QString& name : names) {
+        auto* item = new QListWidgetItem(name, this);
+        item->setSizeHint(QSize(0, RowHeight));
+    }
+    const int keep = selectedName.isEmpty() ? -1 : int(names.indexOf(selectedName));
+    if (keep >= 0)
+        selectItem(keep);
+    else
+        setCurrentRow(-1);
+}
+
+void FileList::selectItem(int index) {
+    if (index < 0 || index >= count())
+        return;
+    setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+}
+
+QString FileList::selectedPath() const {
+    const QList<QListWidgetItem*> selected = selectedItems();
+    if (selected.isEmpty() || directory_.isEmpty())
+        return {};
+    return QDir(directory_).filePath(selected.first()->text());
+}
+
+QStringList FileList::listedPaths() const {
+    QStringList paths;
+    const QDir folder(directory_);
+    for (int i = 0; i < count(); ++i)
+        paths.append(folder.filePath(item(i)->text()));
+    return paths;
+}
+
+} // namespace marulo

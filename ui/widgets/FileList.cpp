@@ -105,4 +105,24 @@ QStringList FileList::listedPaths() const {
     return paths;
 }
 
+void FileList::setProgress(const QString& path, double percent)
+{
+    progress_.insert(path, percent);
+    viewport()->update();
+}
+
+void FileList::clearProgress(const QString& path)
+{
+    if (progress_.remove(path) > 0)
+        viewport()->update();
+}
+
+std::optional<double> FileList::progress(const QString& path) const
+{
+    const auto found = progress_.constFind(path);
+    if (found == progress_.constEnd())
+        return std::nullopt;
+    return *found;
+}
+
 } // namespace marulo

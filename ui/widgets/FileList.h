@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QHash>
 #include <QListWidget>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class QFileSystemWatcher;
 
@@ -34,9 +37,16 @@ public:
     // Reads the folder again, keeping the selection where that file is still listed.
     void refresh();
 
+    // A running conversion's share for the file at path (full path), drawn in
+    // its row wherever the list shows it; cleared when the step ends.
+    void setProgress(const QString& path, double percent);
+    void clearProgress(const QString& path);
+    std::optional<double> progress(const QString& path) const;
+
 private:
     QString directory_;
     QString mask_;
+    QHash<QString, double> progress_; // by full path
     QFileSystemWatcher* watcher_ = nullptr;
 };
 

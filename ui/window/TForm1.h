@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CommandBuilder.h"
+#include "core/RunPolicy.h"
 #include "ui/window/Controls.h"
 
 #include <QString>
@@ -63,6 +64,10 @@ public:
 
     bool conversionRunning() const { return conversionRunning_; }
 
+    // The policy the next press runs with; a run keeps the one of its press.
+    RunPolicy runPolicy() const { return runPolicy_; }
+    void setRunPolicy(const RunPolicy& policy) { runPolicy_ = policy; }
+
     // A later start of the program asked for this window: restore it if
     // minimised, show it and bring it to the front.
     void bringForward();
@@ -124,6 +129,7 @@ private:
     // The options of the last press: a press in mode WAV builds no encoder
     // prefix and keeps the one before.
     EncoderOptions heldOptions_;
+    RunPolicy runPolicy_;
 };
 
 } // namespace marulo

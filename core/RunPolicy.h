@@ -1,0 +1,20 @@
+#pragma once
+
+namespace marulo {
+
+// What the user's settings file may change about a run; the defaults are the
+// program's own behaviour without one.
+enum class ExistingResults {
+    Overwrite, // a result of the same name is replaced
+    Skip,      // a file whose result exists is not converted at all
+    Number,    // the new result takes the first free name "song (1).mp3", ...
+};
+
+struct RunPolicy {
+    int jobs = 1; // files converted at once by "ALL Encode"
+    ExistingResults existing = ExistingResults::Overwrite;
+
+    bool operator==(const RunPolicy&) const = default;
+};
+
+} // namespace marulo

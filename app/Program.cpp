@@ -60,7 +60,7 @@ int RunProgram(int argc, char* argv[], const std::function<void(TForm1&)>& onWin
 
     // The title names the program to the window system (its window class).
     // It is deliberately not the display name: Qt would append that to the
-    // window caption, which must read exactly as designed.
+    // window caption, which must read exactly " Marulo Encoder　Ver 1.3a".
     QApplication::setApplicationName(title);
     // Lets the desktop match the window with its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(MARULO_APP_ID));

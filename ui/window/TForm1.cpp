@@ -2,6 +2,7 @@
 
 #include "core/ConverterTable.h"
 #include "core/ToolPath.h"
+#include "launcher/ToolLauncher.h"
 #include "ui/log/LogWindow.h"
 #include "ui/widgets/FolderList.h"
 #include "ui/widgets/RadioGroup.h"
@@ -105,7 +106,12 @@ void TForm1::FormActivate() {
 }
 
 bool TForm1::ConverterPresent(std::string_view fileName) const {
-    return ToolIsPresent(ToolPath(toUtf8(ToolFolder), fileName));
+    // Any entry of that name in the tool folder counts, as always; and so
+    // does a converter the launcher would find and run (beside the program,
+    // in the installed converter folder, on the search path), since a
+    // started-from-anywhere program must not call it missing.
+    return ToolIsPresent(ToolPath(toUtf8(ToolFolder), fileName)) ||
+           !ToolLauncher::Locate(QString::fromUtf8(fileName.data(), qsizetype(fileName.size()))).isEmpty();
 }
 
 void TForm1::bringForward() {
@@ -122,6 +128,7 @@ bool TForm1::event(QEvent* event) {
         activatedOnce_ = true;
         const bool handled = QWidget::event(event);
         FormActivate();
+        emit startUpCheckDone();
         return handled;
     }
     return QWidget::event(event);

@@ -80,6 +80,25 @@ public:
     // minimised, show it and bring it to the front.
     void bringForward();
 
+    // Opens a folder, or a file's folder selecting the file when the list
+    // shows it, as a double click in the folder list would (LocationRules.cpp).
+    enum class LocationOutcome { Opened, FileNotListed, NotOpened };
+    LocationOutcome openLocation(const QString& path);
+    // The status text that reports an outcome other than Opened; empty for Opened.
+    static QString noticeText(LocationOutcome outcome, const QString& path);
+
+    // A status text none of the window's rules writes. It gives way at the
+    // next press of a conversion button to the text the rules wrote last.
+    void showNotice(const QString& text);
+    void withdrawNotice();
+
+    // True once the first activation has captured the tool folder.
+    bool startUpChecked() const { return activatedOnce_; }
+
+signals:
+    // After the first activation's converter check.
+    void startUpCheckDone();
+
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -111,6 +130,9 @@ private:
     QString ToolFolder;
     QString ToolFolderRoot;
     bool activatedOnce_ = false;
+    // The notice in the status bar, and the text it covers.
+    QString notice_;
+    QString textUnderNotice_;
     bool conversionRunning_ = false;
     bool closeRequested_ = false;
     // The options of the last press: a press in mode WAV builds no encoder

@@ -3,6 +3,7 @@
 #include "core/ConverterTable.h"
 #include "core/ToolPath.h"
 #include "launcher/ToolLauncher.h"
+#include "ui/log/LogWindow.h"
 #include "ui/widgets/FolderList.h"
 #include "ui/widgets/RadioGroup.h"
 #include "ui/texts/StatusTexts.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStatusBar>
 
 #include <string>
@@ -62,9 +64,28 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     buildLayout();
     connectRules();
     forwardKeys();
+    openLogOnRequest();
 }
 
 TForm1::~TForm1() = default;
+
+RunLog& TForm1::runLog() { return runLog_; }
+
+void TForm1::showRunLog() {
+    if (!logWindow_)
+        logWindow_ = new LogWindow(runLog_, this);
+    logWindow_->show();
+    logWindow_->raise();
+    logWindow_->activateWindow();
+}
+
+// Inputs the window leaves unused otherwise: the status bar shows the same
+// text after the double-click as before it.
+void TForm1::openLogOnRequest() {
+    ui.SB1()->installEventFilter(this);
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), this);
+    connect(shortcut, &QShortcut::activated, this, &TForm1::showRunLog);
+}
 
 void TForm1::setStatusText(const QString& text) { ui.SB1()->showMessage(text); }
 
@@ -122,6 +143,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    if (logWindow_)
+        logWindow_->close();
 }
 
 void TForm1::connectRules() {
@@ -163,6 +186,10 @@ void TForm1::forwardKeys() {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui.SB1() && event->type() == QEvent::MouseButtonDblClick) {
+        showRunLog();
+        return true;
+    }
     if (!isEnter(event))
         return QWidget::eventFilter(watched, event);
     auto* control = qobject_cast<QWidget*>(watched);

@@ -2,6 +2,7 @@
 
 #include "core/CommandBuilder.h"
 #include "core/RunPolicy.h"
+#include "launcher/RunLog.h"
 #include "ui/window/Controls.h"
 
 #include <QString>
@@ -14,6 +15,7 @@ class QKeyEvent;
 namespace marulo {
 
 class ConversionJob;
+class LogWindow;
 namespace test {
 class Harness;
 }
@@ -68,6 +70,12 @@ public:
     RunPolicy runPolicy() const { return runPolicy_; }
     void setRunPolicy(const RunPolicy& policy) { runPolicy_ = policy; }
 
+    // Every converter step of the session; the log window shows it.
+    RunLog& runLog();
+    // Opens the log window, or brings it forward when it is open already. A
+    // double-click on the status bar and Ctrl+Shift+L do the same.
+    void showRunLog();
+
     // A later start of the program asked for this window: restore it if
     // minimised, show it and bring it to the front.
     void bringForward();
@@ -111,6 +119,7 @@ private:
     void linkLists();     // FormLayout.cpp: drive, folder and file lists
     void connectRules();  // TForm1.cpp
     void forwardKeys();   // TForm1.cpp: which key rule each control has
+    void openLogOnRequest(); // TForm1.cpp: status bar double-click, Ctrl+Shift+L
     void runConversion(void (ConversionJob::*press)()); // ConversionRules.cpp
     // Whether a converter of that name stands in the tool folder captured at activation.
     bool ConverterPresent(std::string_view fileName) const;
@@ -130,6 +139,8 @@ private:
     // prefix and keeps the one before.
     EncoderOptions heldOptions_;
     RunPolicy runPolicy_;
+    RunLog runLog_;
+    LogWindow* logWindow_ = nullptr; // made at its first opening
 };
 
 } // namespace marulo

@@ -4,7 +4,6 @@
 
 #include "core/CommandBuilder.h"
 #include "core/ConversionJob.h"
-#include "core/ConversionTexts.h"
 
 #include <QtTest>
 
@@ -132,7 +131,7 @@ void ConversionJobTest::noSelection()
     Rig rig;
     rig.window.listed = {"/music/a.wav"};
     rig.job.ConvertSelectedFile();
-    QCOMPARE(rig.journal.events, QStringList{Status(ConversionTexts::NoFileSelected)});
+    QCOMPARE(rig.journal.events, QStringList{Status(" ファイルが選択されていません。ファイル一覧より変換ファイルを選択して下さい。")});
     QCOMPARE(rig.window.settingsTaken, 1);
 }
 
@@ -141,7 +140,7 @@ void ConversionJobTest::emptyList()
     Rig rig;
     rig.window.selected = "/music/a.wav"; // a selection alone is not a list
     rig.job.ConvertListedFiles();
-    QCOMPARE(rig.journal.events, QStringList{Status(ConversionTexts::NoFileInFolder)});
+    QCOMPARE(rig.journal.events, QStringList{Status(" フォルダ内に有効なファイルがありません。*.wav ")});
 }
 
 void ConversionJobTest::allEncodeWalksThePressList()
@@ -231,7 +230,7 @@ void ConversionJobTest::wavModeWithoutAnyEarlierPrefixRunsNoEncoder()
     // Without a prefix the line would begin with the input path: never run that,
     // and say that the file was not encoded.
     QCOMPARE(rig.journal.events,
-             (QStringList{Mkdir, Normalise, Status(ConversionTexts::StepFailed("lame.exe", "song.wav"))}));
+             (QStringList{Mkdir, Normalise, Status(" lame.exe による song.wav の変換に失敗しました。")}));
 }
 
 // A switch changed while a converter runs acts on the later steps.
@@ -292,8 +291,8 @@ void ConversionJobTest::failedStepStopsTheFile_data()
     QTest::addColumn<QStringList>("events");
 
     const QString encode = "run lame.exe  -m j -b 128 -q 2  /music/Zorvik/song.wav /music/Zorvik/song.mp3";
-    const QString normaliseFailed = Status(ConversionTexts::StepFailed("normalize.exe", "song.wav"));
-    const QString encodeFailed = Status(ConversionTexts::StepFailed("lame.exe", "song.wav"));
+    const QString normaliseFailed = Status(" normalize.exe による song.wav の変換に失敗しました。");
+    const QString encodeFailed = Status(" lame.exe による song.wav の変換に失敗しました。");
     using K = RunOutcome::Kind;
     for (const auto& [kind, name] : {std::pair{K::NotFound, "not found"}, {K::FailedToStart, "not startable"},
                                      {K::Crashed, "crashed"}, {K::ExitedWithStatus, "status 1"}}) {

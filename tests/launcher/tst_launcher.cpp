@@ -22,6 +22,7 @@ private slots:
     void notFound();
     void failedToStart();
     void searchOrder();
+    void installedFolderIsBesideBin();
     void runsInTheCurrentFolderWithArgumentsWhole();
     void talkativeConverterDoesNotStall();
     void standardInputIsClosed();
@@ -146,6 +147,14 @@ void ToolLauncherTest::searchOrder()
     QCOMPARE(both, inCurrent);
     QCOMPARE(pathOnly, QDir(onPath).filePath("pathonly.exe"));
     QVERIFY(notRunnable.isEmpty());
+}
+
+void ToolLauncherTest::installedFolderIsBesideBin()
+{
+    // bin/marulo looks in libexec/marulo of the same prefix.
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    QCOMPARE(ToolLauncher::InstalledConverterFolder(),
+             QDir::cleanPath(programFolder.absoluteFilePath(QStringLiteral("../libexec/marulo"))));
 }
 
 void ToolLauncherTest::runsInTheCurrentFolderWithArgumentsWhole()

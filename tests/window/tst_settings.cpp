@@ -1,5 +1,6 @@
 // The settings file and dialog: absent (nothing read, nothing written), valid,
-// broken and unwritable files; the remembered start folder; the dialog's
+// broken and unwritable files; the remembered folder, written at exit and
+// chosen at start unless the command line names one; the dialog's
 // controls by name, from Ctrl+, and from the menu of the window's free area.
 #include "ui/settings/Settings.h"
 #include "ui/widgets/FolderList.h"
@@ -40,9 +41,10 @@ private slots:
     void okWithChangesWritesFile();
     void cancelKeepsEverything();
     void unwritableFolderIsReported();
-    void rememberedFolder_data();
-    void rememberedFolder();
-    void commandLineFolderWins();
+    void lastFolderAtExit_data();
+    void lastFolderAtExit();
+    void startFolder_data();
+    void startFolder();
     void freeAreaMenuOpensDialog();
     void noMenuOnControls();
 
@@ -255,30 +257,20 @@ void SettingsTest::unwritableFolderIsReported() {
     QVERIFY(form_->isVisible());
 }
 
-void SettingsTest::rememberedFolder_data() {
+void SettingsTest::lastFolderAtExit_data() {
     QTest::addColumn<QByteArray>("remember");
-    QTest::addColumn<QString>("last");
-    QTest::addColumn<QString>("startsIn");
-    QTest::newRow("on") << QByteArray("true") << "music" << "music";
-    QTest::newRow("off") << QByteArray("false") << "music" << "here";
-    QTest::newRow("on, folder gone") << QByteArray("true") << "gone" << "here";
+    QTest::newRow("on") << QByteArray("true");
+    QTest::newRow("off") << QByteArray("false");
 }
 
-void SettingsTest::rememberedFolder() {
+void SettingsTest::lastFolderAtExit() {
     QFETCH(QByteArray, remember);
-    QFETCH(QString, last);
-    QFETCH(QString, startsIn);
     const QDir root(QFileInfo(here_).absolutePath());
-    const QByteArray conf = "[start]\nlastFolder=" + root.filePath(last).toUtf8() + "\nrememberFolder=" + remember + "\n";
+    const QByteArray conf = "[start]\nlastFolder=" + root.filePath(QStringLiteral("music")).toUtf8() +
+                            "\nrememberFolder=" + remember + "\n";
     writeConf(conf);
     startWindow();
-    auto* folders = form_->findChild<FolderList*>(QStringLiteral("DLB1"));
-    QTRY_COMPARE(folders->directory(), root.filePath(startsIn));
-    QCOMPARE(QDir::currentPath(), root.filePath(startsIn));
-    // The tool check looked in the folder the program started in.
-    QCOMPARE(form_->toolFolder(), here_);
-
-    folders->setDirectory(root.filePath(QStringLiteral("other")));
+    form_->findChild<FolderList*>(QStringLiteral("DLB1"))->setDirectory(root.filePath(QStringLiteral("other")));
     close();
     if (remember == "true")
         QCOMPARE(readConf(), "[start]\nlastFolder=" + root.filePath(QStringLiteral("other")).toUtf8() +
@@ -287,15 +279,29 @@ void SettingsTest::rememberedFolder() {
         QCOMPARE(readConf(), conf);
 }
 
-void SettingsTest::commandLineFolderWins() {
+void SettingsTest::startFolder_data() {
+    QTest::addColumn<bool>("remember");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("expected"); // empty: stay in the current folder
+    QTest::newRow("remember on") << true << "music" << "" << "music";
+    QTest::newRow("remember off") << false << "music" << "" << "";
+    QTest::newRow("remembered folder gone") << true << "gone" << "" << "";
+    QTest::newRow("command line wins") << true << "music" << "given" << "given";
+    QTest::newRow("command line, remember off") << false << "music" << "given" << "given";
+}
+
+void SettingsTest::startFolder() {
+    QFETCH(bool, remember);
+    QFETCH(QString, last);
+    QFETCH(QString, argument);
+    QFETCH(QString, expected);
     const QDir root(QFileInfo(here_).absolutePath());
-    writeConf("[start]\nlastFolder=" + root.filePath(QStringLiteral("music")).toUtf8() + "\nrememberFolder=true\n");
-    form_ = std::make_unique<TForm1>();
-    form_->setStartFolder(root.filePath(QStringLiteral("given")));
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-    QTRY_COMPARE(form_->findChild<FolderList*>(QStringLiteral("DLB1"))->directory(),
-                 root.filePath(QStringLiteral("given")));
+    UserSettings settings;
+    settings.rememberFolder = remember;
+    settings.lastFolder = root.filePath(last);
+    const QString given = argument.isEmpty() ? QString() : root.filePath(argument);
+    QCOMPARE(StartFolder(settings, given), expected.isEmpty() ? QString() : root.filePath(expected));
 }
 
 void SettingsTest::freeAreaMenuOpensDialog() {

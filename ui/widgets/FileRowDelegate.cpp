@@ -40,7 +40,8 @@ void FileRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     painter->save();
     painter->setFont(font);
     painter->setPen(row.palette.color(colorGroupOf(row), selected ? QPalette::HighlightedText : QPalette::Text));
-    painter->setClipRect(row.rect);
+    // Within the row, and within any part of it a caller has clipped to.
+    painter->setClipRect(row.rect, Qt::IntersectClip);
     painter->drawText(QPoint(textRect.left() + margin, row.rect.top() + Baseline), shown);
     painter->restore();
 }

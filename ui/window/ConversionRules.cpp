@@ -14,6 +14,7 @@ void TForm1::runConversion(void (ConversionJob::*press)())
 {
     if (conversionRunning_)
         return;
+    withdrawNotice();
     conversionRunning_ = true;
     {
         FormConversionWindow window(*this, ui);

@@ -20,7 +20,7 @@ bool sameFolder(const QString& a, const QString& b) {
 // progress goes on with the files of its press.
 OpenResult TForm1::openLocation(const QString& path) {
     const QFileInfo target(path);
-    if (path.isEmpty() || !target.exists())
+    if (path.isEmpty() || !target.exists() || !target.isReadable())
         return OpenResult::Failed;
     const QString folder = target.isDir() ? target.absoluteFilePath() : target.absolutePath();
     ui.DLB1()->setDirectory(folder);

@@ -14,20 +14,11 @@ void TForm1::startSettings() {
     settingsPath_ = SettingsFilePath();
     settings_ = LoadSettings(settingsPath_);
     setRunPolicy(settings_.policy);
-    startFolder_ = StartFolder(settings_, QString());
 
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this);
     connect(shortcut, &QShortcut::activated, this, &TForm1::openSettings);
     ui.P1()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ui.P1(), &QWidget::customContextMenuRequested, this, &TForm1::showFreeAreaMenu);
-}
-
-void TForm1::setStartFolder(const QString& argumentFolder) { startFolder_ = StartFolder(settings_, argumentFolder); }
-
-void TForm1::openStartFolder() {
-    const QString folder = std::exchange(startFolder_, QString());
-    if (!folder.isEmpty())
-        openLocation(folder);
 }
 
 // Not modal for the application: the window stays live, a run goes on, and

@@ -3,6 +3,7 @@
 #include "core/CommandBuilder.h"
 #include "core/RunPolicy.h"
 #include "ui/settings/Settings.h"
+#include "launcher/RunLog.h"
 #include "ui/window/Controls.h"
 #include "ui/window/OpenLocation.h"
 
@@ -18,6 +19,7 @@ namespace marulo {
 
 class ConversionJob;
 class PathEntry;
+class LogWindow;
 namespace test {
 class Harness;
 }
@@ -72,26 +74,37 @@ public:
     RunPolicy runPolicy() const { return runPolicy_; }
     void setRunPolicy(const RunPolicy& policy) { runPolicy_ = policy; }
 
-    // OpenLocation.cpp: opens a folder, or a file's folder selecting the file
-    // when the file list shows it, as a double-click in the folder list would.
-    OpenResult openLocation(const QString& path);
-
-    // A report that is none of the window's own sentences (a failure the
-    // window would otherwise keep to itself), shown in the status bar.
-    void showNotice(const QString& text);
-
     // SettingsRules.cpp: the user's settings file, read at construction.
     const UserSettings& settings() const { return settings_; }
     void openSettings(); // the dialog; OK with a change applies and writes the file
-    // What the window opens at its first activation, after the tool check:
-    // the folder or file given on the command line (argumentFolder, may be
-    // empty), else the remembered folder when the settings say so. Call before
-    // the window is first shown; the remembered folder needs no call.
-    void setStartFolder(const QString& argumentFolder);
+    // Every converter step of the session; the log window shows it.
+    RunLog& runLog();
+    // Opens the log window, or brings it forward when it is open already. A
+    // double-click on the status bar and Ctrl+Shift+L do the same.
+    void showRunLog();
 
     // A later start of the program asked for this window: restore it if
     // minimised, show it and bring it to the front.
     void bringForward();
+
+    // Opens a folder, or a file's folder selecting the file when the list
+    // shows it, as a double click in the folder list would (OpenLocation.cpp).
+    OpenResult openLocation(const QString& path);
+    // The status text that reports a file not shown or a path not opened;
+    // empty for the others (LocationRules.cpp).
+    static QString noticeText(OpenResult outcome, const QString& path);
+
+    // A status text none of the window's rules writes. It gives way at the
+    // next press of a conversion button to the text the rules wrote last.
+    void showNotice(const QString& text);
+    void withdrawNotice();
+
+    // True once the first activation has captured the tool folder.
+    bool startUpChecked() const { return activatedOnce_; }
+
+signals:
+    // After the first activation's converter check.
+    void startUpCheckDone();
 
 protected:
     bool event(QEvent* event) override;
@@ -116,7 +129,6 @@ private:
     void startSettings(); // SettingsRules.cpp: read the file, shortcut and menu
     void applySettings(const UserSettings& chosen);
     void showFreeAreaMenu(const QPoint& position);
-    void openStartFolder();
     void rememberFolderAtExit();
     void startQuickOpen(); // QuickOpen.cpp: drops, path field, results folder, list menus
     void openTypedPath(const QString& path);
@@ -124,6 +136,7 @@ private:
     void openResultsFolder();
     void showInFileManager(const QString& folder);
     void showListMenu(QListWidget* list, const QPoint& position);
+    void openLogOnRequest(); // TForm1.cpp: status bar double-click, Ctrl+Shift+L
     void runConversion(void (ConversionJob::*press)()); // ConversionRules.cpp
     // Whether a converter of that name stands in the tool folder captured at activation.
     bool ConverterPresent(std::string_view fileName) const;
@@ -134,6 +147,9 @@ private:
     QString ToolFolder;
     QString ToolFolderRoot;
     bool activatedOnce_ = false;
+    // The notice in the status bar, and the text it covers.
+    QString notice_;
+    QString textUnderNotice_;
     bool conversionRunning_ = false;
     bool closeRequested_ = false;
     // The options of the last press: a press in mode WAV builds no encoder
@@ -142,8 +158,9 @@ private:
     RunPolicy runPolicy_;
     UserSettings settings_;
     QString settingsPath_;
-    QString startFolder_; // opened at the first activation, then cleared
     PathEntry* pathEntry_ = nullptr;
+    RunLog runLog_;
+    LogWindow* logWindow_ = nullptr; // made at its first opening
 };
 
 } // namespace marulo

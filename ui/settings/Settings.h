@@ -34,9 +34,10 @@ bool SaveSettings(const UserSettings& settings, const QString& path);
 // Writes only the last folder, at exit with remember on. False on failure.
 bool SaveLastFolder(const QString& folder, const QString& path);
 
-// The folder (or file) the window opens once it is up: the one given on the
-// command line, else the remembered folder with remember on and that folder
-// still there; empty to stay in the current folder.
+// What the program opens in the window after its start-up check: the folder
+// or file given on the command line (argumentFolder), else the remembered
+// folder with remember on and that folder still there; empty to stay in the
+// folder the program started in.
 QString StartFolder(const UserSettings& settings, const QString& argumentFolder);
 
 } // namespace marulo

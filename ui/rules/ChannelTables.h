@@ -2,6 +2,9 @@
 
 #include "ui/rules/StateCells.h"
 
+// The tables keep their hand-made columns.
+// clang-format off
+
 // The channel buttons, "Normalize" and the numeric fields' limits, as data.
 
 namespace marulo::ChannelTables {
@@ -47,3 +50,4 @@ inline constexpr Limit Limits[] = {
 };
 
 } // namespace marulo::ChannelTables
+// clang-format on

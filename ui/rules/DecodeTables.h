@@ -4,6 +4,9 @@
 #include "ui/texts/FormTexts.h"
 #include "ui/texts/StatusTexts.h"
 
+// The tables keep their hand-made columns.
+// clang-format off
+
 // What the decode box CB0 does to the window on entering and on leaving
 // decode mode, as data.
 
@@ -134,3 +137,4 @@ inline constexpr std::array<Leave, EncodeModeCount> Leaving{{
 }};
 
 } // namespace marulo::DecodeTables
+// clang-format on

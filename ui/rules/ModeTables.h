@@ -3,6 +3,9 @@
 #include "ui/rules/StateCells.h"
 #include "ui/texts/StatusTexts.h"
 
+// The tables keep their hand-made columns.
+// clang-format off
+
 // What choosing an encode mode does to the window (RG1Click), as data.
 
 namespace marulo::ModeTables {
@@ -114,3 +117,4 @@ inline constexpr std::array<Status, EncodeModeCount> StatusByMode{{
 }};
 
 } // namespace marulo::ModeTables
+// clang-format on

@@ -3,6 +3,9 @@
 #include "ui/rules/StateCells.h"
 #include "ui/texts/StatusTexts.h"
 
+// The tables keep their hand-made columns.
+// clang-format off
+
 // What the rate-control boxes "VBR" (CB2), "ABR" (CB3), "Bitrate Set (F)"
 // (CB8) and "2CH -> 1CH" (CB9) do to the window, as data.
 
@@ -97,3 +100,4 @@ inline constexpr Text Texts[] = {
 };
 
 } // namespace marulo::RateTables
+// clang-format on

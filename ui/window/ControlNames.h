@@ -8,6 +8,7 @@
 // Every control of the main window, once: its name, which is also its
 // objectName and its enumerator, and its class. Adding a control is one line
 // here; Controls.h gives each a typed accessor from the same list.
+// clang-format off
 #define MARULO_CONTROLS(X)                                                                                         \
     X(P1, QWidget)                                                                                                 \
     X(RG1, RadioGroup)                                                                                             \
@@ -25,6 +26,7 @@
     X(FLB1, FileList)                                                                                              \
     X(B1, QPushButton) X(B2, QPushButton) X(B3, QPushButton)                                                       \
     X(SB1, QStatusBar)
+// clang-format on
 
 namespace marulo {
 

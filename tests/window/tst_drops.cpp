@@ -42,7 +42,8 @@ private:
     QString startFolder_;
 };
 
-void DropsTest::init() {
+void DropsTest::init()
+{
     startFolder_ = QDir::currentPath();
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
@@ -60,20 +61,23 @@ void DropsTest::init() {
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
 }
 
-void DropsTest::cleanup() {
+void DropsTest::cleanup()
+{
     form_.reset();
     QDir::setCurrent(startFolder_);
     dir_.reset();
 }
 
-QWidget* DropsTest::target(const QString& name) const {
+QWidget* DropsTest::target(const QString& name) const
+{
     if (name == QLatin1String("window"))
         return form_.get();
     auto* list = form_->findChild<QAbstractItemView*>(name);
     return list ? list->viewport() : form_->findChild<QWidget*>(name);
 }
 
-bool DropsTest::sendDrop(QWidget* target, const QList<QUrl>& urls) {
+bool DropsTest::sendDrop(QWidget* target, const QList<QUrl>& urls)
+{
     QMimeData data;
     data.setUrls(urls);
     // As a drag brings it: entering makes the widget the drop's target.
@@ -86,26 +90,36 @@ bool DropsTest::sendDrop(QWidget* target, const QList<QUrl>& urls) {
     return drop.isAccepted();
 }
 
-void DropsTest::drop_data() {
+void DropsTest::drop_data()
+{
     QTest::addColumn<QString>("onto");
     QTest::addColumn<QStringList>("dropped"); // relative to the root; "http:" ones stay as they are
     QTest::addColumn<QString>("opened");
     QTest::addColumn<QString>("selected"); // empty: nothing selected
-    QTest::newRow("folder on the window") << "window" << QStringList{"music"} << "music" << "";
-    QTest::newRow("folder on the file list") << "FLB1" << QStringList{"music"} << "music" << "";
-    QTest::newRow("folder on the folder list") << "DLB1" << QStringList{"music"} << "music" << "";
-    QTest::newRow("folder on a value field") << "E1" << QStringList{"music"} << "music" << "";
-    QTest::newRow("listed file") << "window" << QStringList{"music/b.wav"} << "music" << "music/b.wav";
-    QTest::newRow("file the mask hides") << "FLB1" << QStringList{"music/notes.txt"} << "music" << "";
-    QTest::newRow("several: the first counts") << "window" << QStringList{"other", "music/b.wav"} << "other" << "";
+    QTest::newRow("folder on the window") << "window" << QStringList{"music"} << "music"
+                                          << "";
+    QTest::newRow("folder on the file list") << "FLB1" << QStringList{"music"} << "music"
+                                             << "";
+    QTest::newRow("folder on the folder list") << "DLB1" << QStringList{"music"} << "music"
+                                               << "";
+    QTest::newRow("folder on a value field") << "E1" << QStringList{"music"} << "music"
+                                             << "";
+    QTest::newRow("listed file") << "window" << QStringList{"music/b.wav"} << "music"
+                                 << "music/b.wav";
+    QTest::newRow("file the mask hides") << "FLB1" << QStringList{"music/notes.txt"} << "music"
+                                         << "";
+    QTest::newRow("several: the first counts") << "window" << QStringList{"other", "music/b.wav"} << "other"
+                                               << "";
     QTest::newRow("several, file first") << "DLB1" << QStringList{"music/a.wav", "other"} << "music"
                                          << "music/a.wav";
     QTest::newRow("not a local file first") << "window" << QStringList{"http://example.com/x.wav", "music"} << "here"
                                             << "";
-    QTest::newRow("gone") << "window" << QStringList{"no such folder"} << "here" << "";
+    QTest::newRow("gone") << "window" << QStringList{"no such folder"} << "here"
+                          << "";
 }
 
-void DropsTest::drop() {
+void DropsTest::drop()
+{
     QFETCH(QString, onto);
     QFETCH(QStringList, dropped);
     QFETCH(QString, opened);
@@ -130,9 +144,10 @@ void DropsTest::drop() {
     QCOMPARE(form_->findChild<QLineEdit*>(QStringLiteral("E1"))->text(), QStringLiteral("90"));
 }
 
-void DropsTest::dragIsOfferedOnlyForLocalPaths() {
-    for (const auto& [url, accepted] : {std::pair{QUrl::fromLocalFile(root_), true},
-                                        std::pair{QUrl(QStringLiteral("http://example.com/")), false}}) {
+void DropsTest::dragIsOfferedOnlyForLocalPaths()
+{
+    for (const auto& [url, accepted] :
+         {std::pair{QUrl::fromLocalFile(root_), true}, std::pair{QUrl(QStringLiteral("http://example.com/")), false}}) {
         QMimeData data;
         data.setUrls({url});
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -142,7 +157,8 @@ void DropsTest::dragIsOfferedOnlyForLocalPaths() {
     }
 }
 
-void DropsTest::dropDuringRunOpensFolderAndRunGoesOn() {
+void DropsTest::dropDuringRunOpensFolderAndRunGoesOn()
+{
     form_.reset();
     test::ConversionScene scene;
     scene.makeFolder(QStringLiteral("music"), {QStringLiteral("a.wav"), QStringLiteral("b.wav")});

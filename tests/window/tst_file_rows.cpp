@@ -18,10 +18,14 @@ namespace {
 
 constexpr int Row = 12;
 
-bool isInk(QRgb pixel) { return qGray(pixel) < 160; }
+bool isInk(QRgb pixel)
+{
+    return qGray(pixel) < 160;
+}
 
 // Pixel rows of image that hold ink, between columns left and right.
-QList<int> inkRows(const QImage& image, int left, int right) {
+QList<int> inkRows(const QImage& image, int left, int right)
+{
     QList<int> rows;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = left; x < right; ++x) {
@@ -34,7 +38,8 @@ QList<int> inkRows(const QImage& image, int left, int right) {
     return rows;
 }
 
-int inkCount(const QImage& image) {
+int inkCount(const QImage& image)
+{
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -63,7 +68,8 @@ private:
     QString startFolder_;
 };
 
-void FileRowsTest::init() {
+void FileRowsTest::init()
+{
     startFolder_ = QDir::currentPath();
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
@@ -79,14 +85,16 @@ void FileRowsTest::init() {
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
 }
 
-void FileRowsTest::cleanup() {
+void FileRowsTest::cleanup()
+{
     form_.reset();
     QDir::setCurrent(startFolder_);
     dir_.reset();
 }
 
 // The row as the list paints it, on white, into an image exactly one row high.
-QImage FileRowsTest::paintRow(int row) const {
+QImage FileRowsTest::paintRow(int row) const
+{
     QImage image(files_->viewport()->width(), Row, QImage::Format_RGB32);
     image.fill(Qt::white);
     QStyleOptionViewItem option;
@@ -102,7 +110,8 @@ QImage FileRowsTest::paintRow(int row) const {
     return image;
 }
 
-void FileRowsTest::glyphsWholeInRow_data() {
+void FileRowsTest::glyphsWholeInRow_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("descends"); // must have ink on the row's last two pixels
     QTest::newRow("descenders and underscore") << QStringLiteral("g_jpqy.wav") << true;
@@ -110,7 +119,8 @@ void FileRowsTest::glyphsWholeInRow_data() {
     QTest::newRow("kana and kanji") << QStringLiteral("あいう漢字.wav") << false;
 }
 
-void FileRowsTest::glyphsWholeInRow() {
+void FileRowsTest::glyphsWholeInRow()
+{
     QFETCH(QString, name);
     QFETCH(bool, descends);
     const QList<QListWidgetItem*> found = files_->findItems(name, Qt::MatchExactly);
@@ -142,7 +152,8 @@ void FileRowsTest::glyphsWholeInRow() {
         QVERIFY(rows.contains(10) || rows.contains(11));
 }
 
-void FileRowsTest::rowHeightAndFontUnchanged() {
+void FileRowsTest::rowHeightAndFontUnchanged()
+{
     QCOMPARE(files_->visualItemRect(files_->item(0)).height(), 12);
     QCOMPARE(files_->visualItemRect(files_->item(1)).top(), files_->visualItemRect(files_->item(0)).top() + 12);
     QCOMPARE(QFontInfo(files_->font()).pixelSize(), 12);

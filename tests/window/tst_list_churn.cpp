@@ -43,29 +43,34 @@ private:
     QString startFolder_;
 };
 
-void ListChurnTest::touch(const QString& relative) {
+void ListChurnTest::touch(const QString& relative)
+{
     QFile file(QDir(root_).filePath(relative));
     QVERIFY(file.open(QIODevice::WriteOnly));
 }
 
-QString ListChurnTest::topText(const QListWidget* list) {
+QString ListChurnTest::topText(const QListWidget* list)
+{
     const QListWidgetItem* top = list->itemAt(1, 1);
     return top ? top->text() : QString();
 }
 
-QStringList ListChurnTest::texts(const QListWidget* list) {
+QStringList ListChurnTest::texts(const QListWidget* list)
+{
     QStringList all;
     for (int row = 0; row < list->count(); ++row)
         all.append(list->item(row)->text());
     return all;
 }
 
-int ListChurnTest::rowOf(const QListWidget* list, const QString& text) {
+int ListChurnTest::rowOf(const QListWidget* list, const QString& text)
+{
     const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
     return found.isEmpty() ? -1 : list->row(found.first());
 }
 
-void ListChurnTest::init() {
+void ListChurnTest::init()
+{
     startFolder_ = QDir::currentPath();
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
@@ -84,13 +89,15 @@ void ListChurnTest::init() {
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
 }
 
-void ListChurnTest::cleanup() {
+void ListChurnTest::cleanup()
+{
     form_.reset();
     QDir::setCurrent(startFolder_);
     dir_.reset();
 }
 
-void ListChurnTest::folderHighlightAndScrollStayUnderChurn() {
+void ListChurnTest::folderHighlightAndScrollStayUnderChurn()
+{
     QListWidgetItem* highlighted = folders_->findItems(QStringLiteral("f20"), Qt::MatchExactly).value(0);
     QVERIFY(highlighted);
     folders_->setCurrentItem(highlighted);
@@ -125,14 +132,18 @@ void ListChurnTest::folderHighlightAndScrollStayUnderChurn() {
     QCOMPARE(folders_->currentItem(), highlighted);
 }
 
-void ListChurnTest::removedHighlightedFolderMovesToNeighbour_data() {
+void ListChurnTest::removedHighlightedFolderMovesToNeighbour_data()
+{
     QTest::addColumn<QString>("highlighted");
     QTest::addColumn<QString>("neighbour");
-    QTest::newRow("among others: the one after") << "f20" << "f21";
-    QTest::newRow("the last: the one before") << "f39" << "f38";
+    QTest::newRow("among others: the one after") << "f20"
+                                                 << "f21";
+    QTest::newRow("the last: the one before") << "f39"
+                                              << "f38";
 }
 
-void ListChurnTest::removedHighlightedFolderMovesToNeighbour() {
+void ListChurnTest::removedHighlightedFolderMovesToNeighbour()
+{
     QFETCH(QString, highlighted);
     QFETCH(QString, neighbour);
     folders_->setCurrentItem(folders_->findItems(highlighted, Qt::MatchExactly).value(0));
@@ -144,7 +155,8 @@ void ListChurnTest::removedHighlightedFolderMovesToNeighbour() {
     QCOMPARE(folders_->selectedItems().first()->text(), neighbour);
 }
 
-void ListChurnTest::fileChangeLeavesFolderRowsAlone() {
+void ListChurnTest::fileChangeLeavesFolderRowsAlone()
+{
     QList<QListWidgetItem*> before;
     for (int row = 0; row < folders_->count(); ++row)
         before.append(folders_->item(row));
@@ -163,10 +175,10 @@ void ListChurnTest::fileChangeLeavesFolderRowsAlone() {
         QCOMPARE(folders_->item(row), before.at(row));
 }
 
-void ListChurnTest::fileSelectionAndScrollStayUnderChurn() {
+void ListChurnTest::fileSelectionAndScrollStayUnderChurn()
+{
     files_->selectItem(rowOf(files_, QStringLiteral("t25.wav")));
-    files_->scrollToItem(files_->item(rowOf(files_, QStringLiteral("t20.wav"))),
-                         QAbstractItemView::PositionAtTop);
+    files_->scrollToItem(files_->item(rowOf(files_, QStringLiteral("t20.wav"))), QAbstractItemView::PositionAtTop);
     QCOMPARE(topText(files_), QStringLiteral("t20.wav"));
     const QString selected = QDir(root_).filePath(QStringLiteral("t25.wav"));
 
@@ -178,7 +190,8 @@ void ListChurnTest::fileSelectionAndScrollStayUnderChurn() {
         QVERIFY(root.mkdir(QStringLiteral("t21_%1.wav").arg(round))); // a folder: not listed
         if (round > 0)
             QVERIFY(QFile::remove(root.filePath(QStringLiteral("a%1.wav").arg(round - 1))));
-        QTRY_VERIFY(texts(files_).contains(before) && !texts(files_).contains(QStringLiteral("a%1.wav").arg(round - 1)) &&
+        QTRY_VERIFY(texts(files_).contains(before) &&
+                    !texts(files_).contains(QStringLiteral("a%1.wav").arg(round - 1)) &&
                     texts(files_).contains(QStringLiteral("t22_%1.WAV").arg(round)));
 
         QCOMPARE(files_->selectedPath(), selected);
@@ -191,7 +204,8 @@ void ListChurnTest::fileSelectionAndScrollStayUnderChurn() {
     QCOMPARE(files_->selectedPath(), selected);
 }
 
-void ListChurnTest::selectedFileRemovedDropsSelection() {
+void ListChurnTest::selectedFileRemovedDropsSelection()
+{
     files_->selectItem(rowOf(files_, QStringLiteral("t25.wav")));
     files_->setFocus();
     QVERIFY(QFile::remove(QDir(root_).filePath(QStringLiteral("t25.wav"))));

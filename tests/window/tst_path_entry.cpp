@@ -43,7 +43,8 @@ private:
     QString startFolder_;
 };
 
-void PathEntryTest::init() {
+void PathEntryTest::init()
+{
     startFolder_ = QDir::currentPath();
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
@@ -62,19 +63,22 @@ void PathEntryTest::init() {
     QVERIFY(QTest::qWaitForWindowActive(form_.get()));
 }
 
-void PathEntryTest::cleanup() {
+void PathEntryTest::cleanup()
+{
     form_.reset();
     QDir::setCurrent(startFolder_);
     dir_.reset();
 }
 
-QLineEdit* PathEntryTest::openField() {
+QLineEdit* PathEntryTest::openField()
+{
     QTest::keyClick(form_.get(), Qt::Key_L, Qt::ControlModifier);
     auto* field = form_->findChild<QLineEdit*>(QStringLiteral("PathEntry"));
     return field && field->isVisible() ? field : nullptr;
 }
 
-void PathEntryTest::ctrlLOpensEmptyFocusedField() {
+void PathEntryTest::ctrlLOpensEmptyFocusedField()
+{
     auto* field = form_->findChild<QLineEdit*>(QStringLiteral("PathEntry"));
     QVERIFY(field);
     QVERIFY(!field->isVisible());
@@ -82,13 +86,15 @@ void PathEntryTest::ctrlLOpensEmptyFocusedField() {
     QVERIFY(field->hasFocus());
     QVERIFY(field->text().isEmpty());
     // Over the lists, not over a designed control above them.
-    const QRect lists = form_->findChild<QWidget*>(QStringLiteral("DLB1"))->geometry().united(
-        form_->findChild<QWidget*>(QStringLiteral("FLB1"))->geometry());
+    const QRect lists = form_->findChild<QWidget*>(QStringLiteral("DLB1"))
+                            ->geometry()
+                            .united(form_->findChild<QWidget*>(QStringLiteral("FLB1"))->geometry());
     QVERIFY(field->geometry().intersects(lists));
     QVERIFY(field->geometry().top() >= form_->findChild<QWidget*>(QStringLiteral("DCB1"))->geometry().top());
 }
 
-void PathEntryTest::completesFolderNames() {
+void PathEntryTest::completesFolderNames()
+{
     QLineEdit* field = openField();
     QVERIFY(field);
     QTest::keyClicks(field, root_ + QStringLiteral("/mu"));
@@ -108,17 +114,27 @@ void PathEntryTest::completesFolderNames() {
     QCOMPARE(offered, QStringList{root_ + "/Mixes"});
 }
 
-void PathEntryTest::enterOpens_data() {
+void PathEntryTest::enterOpens_data()
+{
     QTest::addColumn<QString>("typed"); // relative to the root
     QTest::addColumn<QString>("opened");
     QTest::addColumn<QString>("selected");
-    QTest::newRow("folder") << "music" << "music" << "";
-    QTest::newRow("folder with a closing slash") << "other/" << "other" << "";
-    QTest::newRow("file") << "music/b.wav" << "music" << "music/b.wav";
-    QTest::newRow("file the mask hides") << "music/notes.txt" << "music" << "";
+    QTest::newRow("folder") << "music"
+                            << "music"
+                            << "";
+    QTest::newRow("folder with a closing slash") << "other/"
+                                                 << "other"
+                                                 << "";
+    QTest::newRow("file") << "music/b.wav"
+                          << "music"
+                          << "music/b.wav";
+    QTest::newRow("file the mask hides") << "music/notes.txt"
+                                         << "music"
+                                         << "";
 }
 
-void PathEntryTest::enterOpens() {
+void PathEntryTest::enterOpens()
+{
     QFETCH(QString, typed);
     QFETCH(QString, opened);
     QFETCH(QString, selected);
@@ -137,7 +153,8 @@ void PathEntryTest::enterOpens() {
     QCOMPARE(form_->statusText(), status);
 }
 
-void PathEntryTest::missingPathKeepsFieldOpen() {
+void PathEntryTest::missingPathKeepsFieldOpen()
+{
     QLineEdit* field = openField();
     QVERIFY(field);
     const QString missing = root_ + QStringLiteral("/no such folder");
@@ -161,7 +178,8 @@ void PathEntryTest::missingPathKeepsFieldOpen() {
     QCOMPARE(folder(), QDir(root_).filePath(QStringLiteral("other")));
 }
 
-void PathEntryTest::escapeClosesWithoutChange() {
+void PathEntryTest::escapeClosesWithoutChange()
+{
     auto* files = form_->findChild<QWidget*>(QStringLiteral("FLB1"));
     files->setFocus();
     QLineEdit* field = openField();
@@ -174,7 +192,8 @@ void PathEntryTest::escapeClosesWithoutChange() {
     QVERIFY(files->hasFocus());
 }
 
-void PathEntryTest::leavingClosesWithoutChange() {
+void PathEntryTest::leavingClosesWithoutChange()
+{
     QLineEdit* field = openField();
     QVERIFY(field);
     QTest::keyClicks(field, root_ + QStringLiteral("/music"));
@@ -186,7 +205,8 @@ void PathEntryTest::leavingClosesWithoutChange() {
     QCOMPARE(folder(), here_);
 }
 
-void PathEntryTest::neverATabStop() {
+void PathEntryTest::neverATabStop()
+{
     auto* last = form_->findChild<QWidget*>(QStringLiteral("B3"));
     QLineEdit* field = openField();
     QVERIFY(field);

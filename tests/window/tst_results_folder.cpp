@@ -52,7 +52,8 @@ private:
     QString startFolder_;
 };
 
-void ResultsFolderTest::initTestCase() {
+void ResultsFolderTest::initTestCase()
+{
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         QSKIP("needs the xcb platform on an X server: xvfb-run (Debian package xvfb) was not found");
     QVERIFY(bin_.isValid());
@@ -65,7 +66,8 @@ void ResultsFolderTest::initTestCase() {
     path_ = qEnvironmentVariable("PATH");
 }
 
-void ResultsFolderTest::init() {
+void ResultsFolderTest::init()
+{
     startFolder_ = QDir::currentPath();
     // The stand-in first on PATH; the desktop-specific openers are kept out by
     // naming no desktop.
@@ -89,13 +91,15 @@ void ResultsFolderTest::init() {
     QVERIFY(QTest::qWaitForWindowActive(form_.get()));
 }
 
-void ResultsFolderTest::cleanup() {
+void ResultsFolderTest::cleanup()
+{
     form_.reset();
     QDir::setCurrent(startFolder_);
     dir_.reset();
 }
 
-QStringList ResultsFolderTest::recorded() const {
+QStringList ResultsFolderTest::recorded() const
+{
     QFile record(bin_.filePath(QStringLiteral("record")));
     if (!record.open(QIODevice::ReadOnly))
         return {};
@@ -108,13 +112,14 @@ QStringList ResultsFolderTest::recorded() const {
 }
 
 // Right click on the list, on the row of item or below the rows.
-QMenu* ResultsFolderTest::openMenu(const char* list, const QString& item) {
+QMenu* ResultsFolderTest::openMenu(const char* list, const QString& item)
+{
     auto* view = form_->findChild<QListWidget*>(QLatin1String(list));
     if (!view)
         return nullptr;
     const QList<QListWidgetItem*> found = view->findItems(item, Qt::MatchExactly);
     const QPoint at = !item.isEmpty() && !found.isEmpty() ? view->visualItemRect(found.first()).center()
-                                                         : QPoint(5, view->viewport()->height() - 3);
+                                                          : QPoint(5, view->viewport()->height() - 3);
     QContextMenuEvent click(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
     QApplication::sendEvent(view->viewport(), &click);
     // A menu closed before is only deleted later: take the one showing.
@@ -125,25 +130,29 @@ QMenu* ResultsFolderTest::openMenu(const char* list, const QString& item) {
     return nullptr;
 }
 
-QAction* ResultsFolderTest::entry(QMenu* menu, const char* name) const {
+QAction* ResultsFolderTest::entry(QMenu* menu, const char* name) const
+{
     return menu->findChild<QAction*>(QLatin1String(name));
 }
 
-void ResultsFolderTest::noFileManagerIsReported() {
+void ResultsFolderTest::noFileManagerIsReported()
+{
     qputenv("PATH", QDir(root_).filePath(QStringLiteral("empty")).toLocal8Bit());
     QTest::keyClick(form_.get(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(form_->statusText(), " \"" + QDir(music_).filePath(QStringLiteral("Zorvik")) +
-                                      "\" をファイルマネージャで開けませんでした。");
+    QCOMPARE(form_->statusText(),
+             " \"" + QDir(music_).filePath(QStringLiteral("Zorvik")) + "\" をファイルマネージャで開けませんでした。");
 }
 
-void ResultsFolderTest::menuEntries_data() {
+void ResultsFolderTest::menuEntries_data()
+{
     QTest::addColumn<QString>("list");
     QTest::addColumn<QStringList>("entries");
     QTest::newRow("folder list") << "DLB1" << QStringList{"OpenResults", "OpenParent", "OpenHome"};
     QTest::newRow("file list") << "FLB1" << QStringList{"OpenResults", "OpenParent", "OpenHome", "ShowFile"};
 }
 
-void ResultsFolderTest::menuEntries() {
+void ResultsFolderTest::menuEntries()
+{
     QFETCH(QString, list);
     QFETCH(QStringList, entries);
     QMenu* menu = openMenu(list.toLatin1().constData());
@@ -160,7 +169,8 @@ void ResultsFolderTest::menuEntries() {
     QTRY_COMPARE(recorded(), QStringList{QDir(music_).filePath(QStringLiteral("Zorvik"))});
 }
 
-void ResultsFolderTest::resultsEntryDisabledWithoutResults() {
+void ResultsFolderTest::resultsEntryDisabledWithoutResults()
+{
     form_->findChild<FolderList*>(QStringLiteral("DLB1"))->setDirectory(QDir(root_).filePath(QStringLiteral("empty")));
     QMenu* menu = openMenu("FLB1");
     QVERIFY(menu);
@@ -171,19 +181,22 @@ void ResultsFolderTest::resultsEntryDisabledWithoutResults() {
     menu->close();
 }
 
-void ResultsFolderTest::shortcutOpensResults() {
+void ResultsFolderTest::shortcutOpensResults()
+{
     QTest::keyClick(form_.get(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
     QTRY_COMPARE(recorded(), QStringList{QDir(music_).filePath(QStringLiteral("Zorvik"))});
 }
 
-void ResultsFolderTest::shortcutWithoutResultsSaysSo() {
+void ResultsFolderTest::shortcutWithoutResultsSaysSo()
+{
     form_->findChild<FolderList*>(QStringLiteral("DLB1"))->setDirectory(QDir(root_).filePath(QStringLiteral("empty")));
     QTest::keyClick(form_.get(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(form_->statusText(), QStringLiteral(" 変換先フォルダ \"Zorvik\" はまだありません。"));
     QVERIFY(recorded().isEmpty());
 }
 
-void ResultsFolderTest::showFileOpensItsFolder() {
+void ResultsFolderTest::showFileOpensItsFolder()
+{
     QMenu* menu = openMenu("FLB1", QStringLiteral("a.wav"));
     QVERIFY(menu);
     QAction* show = entry(menu, "ShowFile");
@@ -193,7 +206,8 @@ void ResultsFolderTest::showFileOpensItsFolder() {
     QTRY_COMPARE(recorded(), QStringList{music_});
 }
 
-void ResultsFolderTest::folderAboveAndHome() {
+void ResultsFolderTest::folderAboveAndHome()
+{
     QMenu* menu = openMenu("DLB1");
     QVERIFY(menu);
     entry(menu, "OpenParent")->trigger();

@@ -63,7 +63,8 @@ private:
     QString here_; // the process's folder when the window starts
 };
 
-void SettingsTest::init() {
+void SettingsTest::init()
+{
     startFolder_ = QDir::currentPath();
     config_ = std::make_unique<QTemporaryDir>();
     folders_ = std::make_unique<QTemporaryDir>();
@@ -76,49 +77,57 @@ void SettingsTest::init() {
     QVERIFY(QDir::setCurrent(here_));
 }
 
-void SettingsTest::cleanup() {
+void SettingsTest::cleanup()
+{
     form_.reset();
     QDir::setCurrent(startFolder_);
     folders_.reset();
     config_.reset();
 }
 
-void SettingsTest::writeConf(const QByteArray& text) {
+void SettingsTest::writeConf(const QByteArray& text)
+{
     QVERIFY(QDir(config_->path()).mkpath(QStringLiteral("marulo")));
     QFile file(confPath());
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(text);
 }
 
-QByteArray SettingsTest::readConf() const {
+QByteArray SettingsTest::readConf() const
+{
     QFile file(confPath());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void SettingsTest::startWindow() {
+void SettingsTest::startWindow()
+{
     form_ = std::make_unique<TForm1>();
     form_->show();
     QVERIFY(QTest::qWaitForWindowActive(form_.get()));
 }
 
-QDialog* SettingsTest::openDialog() {
+QDialog* SettingsTest::openDialog()
+{
     QTest::keyClick(form_.get(), Qt::Key_Comma, Qt::ControlModifier);
     auto* dialog = form_->findChild<QDialog*>(QStringLiteral("SettingsDialog"));
     return dialog && dialog->isVisible() ? dialog : nullptr;
 }
 
-void SettingsTest::close() {
+void SettingsTest::close()
+{
     QVERIFY(form_->close());
     form_.reset();
 }
 
-void press(QDialog* dialog, QDialogButtonBox::StandardButton which) {
+void press(QDialog* dialog, QDialogButtonBox::StandardButton which)
+{
     auto* box = dialog->findChild<QDialogButtonBox*>();
     QVERIFY(box);
     QTest::mouseClick(box->button(which), Qt::LeftButton);
 }
 
-void SettingsTest::filePlace_data() {
+void SettingsTest::filePlace_data()
+{
     QTest::addColumn<QByteArray>("xdg"); // empty: unset
     QTest::addColumn<QString>("expected");
     QTest::newRow("set") << QByteArray("/srv/conf") << "/srv/conf/marulo/marulo.conf";
@@ -126,7 +135,8 @@ void SettingsTest::filePlace_data() {
     QTest::newRow("relative: ignored") << QByteArray("conf") << "/home/someone/.config/marulo/marulo.conf";
 }
 
-void SettingsTest::filePlace() {
+void SettingsTest::filePlace()
+{
     QFETCH(QByteArray, xdg);
     QFETCH(QString, expected);
     const QByteArray home = qgetenv("HOME");
@@ -140,7 +150,8 @@ void SettingsTest::filePlace() {
     QCOMPARE(place, expected);
 }
 
-void SettingsTest::absentFileStaysAbsent() {
+void SettingsTest::absentFileStaysAbsent()
+{
     startWindow();
     QCOMPARE(form_->runPolicy().jobs, 1);
     QCOMPARE(form_->runPolicy().existing, ExistingResults::Overwrite);
@@ -167,7 +178,8 @@ void SettingsTest::absentFileStaysAbsent() {
     QVERIFY(QDir(config_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
 }
 
-void SettingsTest::fileRead_data() {
+void SettingsTest::fileRead_data()
+{
     QTest::addColumn<QByteArray>("conf");
     QTest::addColumn<int>("jobs");
     QTest::addColumn<ExistingResults>("existing");
@@ -182,13 +194,14 @@ void SettingsTest::fileRead_data() {
                                    << false;
     QTest::newRow("unknown word") << QByteArray("[conversion]\njobs=2\nexisting=maybe\n") << 2
                                   << ExistingResults::Overwrite << false;
-    QTest::newRow("remember not a word of ours") << QByteArray("[start]\nrememberFolder=yes\n") << 1
-                                                 << ExistingResults::Overwrite << false;
+    QTest::newRow("remember not a word of ours")
+        << QByteArray("[start]\nrememberFolder=yes\n") << 1 << ExistingResults::Overwrite << false;
     QTest::newRow("not an ini file") << QByteArray("\x01\x02[[[=\n==\xff\xfe\n") << 1 << ExistingResults::Overwrite
                                      << false;
 }
 
-void SettingsTest::fileRead() {
+void SettingsTest::fileRead()
+{
     QFETCH(QByteArray, conf);
     QFETCH(int, jobs);
     QFETCH(ExistingResults, existing);
@@ -202,7 +215,8 @@ void SettingsTest::fileRead() {
     QDialog* dialog = openDialog();
     QVERIFY(dialog);
     QCOMPARE(dialog->findChild<QSpinBox*>(QStringLiteral("Jobs"))->value(), jobs);
-    QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("ExistingResults"))->currentIndex(), static_cast<int>(existing));
+    QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("ExistingResults"))->currentIndex(),
+             static_cast<int>(existing));
     QCOMPARE(dialog->findChild<QCheckBox*>(QStringLiteral("RememberFolder"))->isChecked(), remember);
     press(dialog, QDialogButtonBox::Cancel);
     close();
@@ -210,7 +224,8 @@ void SettingsTest::fileRead() {
         QCOMPARE(readConf(), conf); // reading never writes; only a remembered folder is written at exit
 }
 
-void SettingsTest::okWithChangesWritesFile() {
+void SettingsTest::okWithChangesWritesFile()
+{
     startWindow();
     QDialog* dialog = openDialog();
     QVERIFY(dialog);
@@ -224,11 +239,12 @@ void SettingsTest::okWithChangesWritesFile() {
 
     // With remember on, the exit notes the folder open then.
     close();
-    QCOMPARE(readConf(), QByteArray("[conversion]\nexisting=number\njobs=2\n\n[start]\nlastFolder=") +
-                             here_.toUtf8() + QByteArray("\nrememberFolder=true\n"));
+    QCOMPARE(readConf(), QByteArray("[conversion]\nexisting=number\njobs=2\n\n[start]\nlastFolder=") + here_.toUtf8() +
+                             QByteArray("\nrememberFolder=true\n"));
 }
 
-void SettingsTest::cancelKeepsEverything() {
+void SettingsTest::cancelKeepsEverything()
+{
     startWindow();
     QDialog* dialog = openDialog();
     QVERIFY(dialog);
@@ -240,7 +256,8 @@ void SettingsTest::cancelKeepsEverything() {
     QVERIFY(!QFile::exists(confPath()));
 }
 
-void SettingsTest::unwritableFolderIsReported() {
+void SettingsTest::unwritableFolderIsReported()
+{
     // A plain file where the settings folder should be: no folder can be made.
     QFile blocker(QDir(config_->path()).filePath(QStringLiteral("marulo")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
@@ -257,13 +274,15 @@ void SettingsTest::unwritableFolderIsReported() {
     QVERIFY(form_->isVisible());
 }
 
-void SettingsTest::lastFolderAtExit_data() {
+void SettingsTest::lastFolderAtExit_data()
+{
     QTest::addColumn<QByteArray>("remember");
     QTest::newRow("on") << QByteArray("true");
     QTest::newRow("off") << QByteArray("false");
 }
 
-void SettingsTest::lastFolderAtExit() {
+void SettingsTest::lastFolderAtExit()
+{
     QFETCH(QByteArray, remember);
     const QDir root(QFileInfo(here_).absolutePath());
     const QByteArray conf = "[start]\nlastFolder=" + root.filePath(QStringLiteral("music")).toUtf8() +
@@ -273,25 +292,37 @@ void SettingsTest::lastFolderAtExit() {
     form_->findChild<FolderList*>(QStringLiteral("DLB1"))->setDirectory(root.filePath(QStringLiteral("other")));
     close();
     if (remember == "true")
-        QCOMPARE(readConf(), "[start]\nlastFolder=" + root.filePath(QStringLiteral("other")).toUtf8() +
-                                 "\nrememberFolder=true\n");
+        QCOMPARE(readConf(),
+                 "[start]\nlastFolder=" + root.filePath(QStringLiteral("other")).toUtf8() + "\nrememberFolder=true\n");
     else
         QCOMPARE(readConf(), conf);
 }
 
-void SettingsTest::startFolder_data() {
+void SettingsTest::startFolder_data()
+{
     QTest::addColumn<bool>("remember");
     QTest::addColumn<QString>("last");
     QTest::addColumn<QString>("argument");
     QTest::addColumn<QString>("expected"); // empty: stay in the current folder
-    QTest::newRow("remember on") << true << "music" << "" << "music";
-    QTest::newRow("remember off") << false << "music" << "" << "";
-    QTest::newRow("remembered folder gone") << true << "gone" << "" << "";
-    QTest::newRow("command line wins") << true << "music" << "given" << "given";
-    QTest::newRow("command line, remember off") << false << "music" << "given" << "given";
+    QTest::newRow("remember on") << true << "music"
+                                 << ""
+                                 << "music";
+    QTest::newRow("remember off") << false << "music"
+                                  << ""
+                                  << "";
+    QTest::newRow("remembered folder gone") << true << "gone"
+                                            << ""
+                                            << "";
+    QTest::newRow("command line wins") << true << "music"
+                                       << "given"
+                                       << "given";
+    QTest::newRow("command line, remember off") << false << "music"
+                                                << "given"
+                                                << "given";
 }
 
-void SettingsTest::startFolder() {
+void SettingsTest::startFolder()
+{
     QFETCH(bool, remember);
     QFETCH(QString, last);
     QFETCH(QString, argument);
@@ -304,7 +335,8 @@ void SettingsTest::startFolder() {
     QCOMPARE(StartFolder(settings, given), expected.isEmpty() ? QString() : root.filePath(expected));
 }
 
-void SettingsTest::freeAreaMenuOpensDialog() {
+void SettingsTest::freeAreaMenuOpensDialog()
+{
     startWindow();
     QWidget* panel = form_->findChild<QWidget*>(QStringLiteral("P1"));
     QVERIFY(panel);
@@ -325,7 +357,8 @@ void SettingsTest::freeAreaMenuOpensDialog() {
     QTRY_VERIFY(dialog->isVisible());
 }
 
-void SettingsTest::noMenuOnControls() {
+void SettingsTest::noMenuOnControls()
+{
     startWindow();
     for (const char* name : {"LT1", "RG1", "L1"}) {
         auto* control = form_->findChild<QWidget*>(QString::fromLatin1(name));

@@ -27,13 +27,15 @@ constexpr ExistingWord ExistingWords[] = {
     {ExistingResults::Number, "number"},
 };
 
-int readJobs(const QSettings& file) {
+int readJobs(const QSettings& file)
+{
     bool isNumber = false;
     const int jobs = file.value(JobsKey).toString().trimmed().toInt(&isNumber);
     return isNumber && jobs >= 1 && jobs <= MaxJobs() ? jobs : RunPolicy{}.jobs;
 }
 
-ExistingResults readExisting(const QSettings& file) {
+ExistingResults readExisting(const QSettings& file)
+{
     const QString word = file.value(ExistingKey).toString().trimmed();
     for (const ExistingWord& row : ExistingWords) {
         if (word == QLatin1String(row.word))
@@ -43,11 +45,13 @@ ExistingResults readExisting(const QSettings& file) {
 }
 
 // Only the two words a written file holds; "yes", "1" and the like read as off.
-bool readRemember(const QSettings& file) {
+bool readRemember(const QSettings& file)
+{
     return file.value(RememberKey).toString().trimmed() == QLatin1String("true");
 }
 
-QString wordOf(ExistingResults existing) {
+QString wordOf(ExistingResults existing)
+{
     for (const ExistingWord& row : ExistingWords) {
         if (row.value == existing)
             return QLatin1String(row.word);
@@ -55,16 +59,21 @@ QString wordOf(ExistingResults existing) {
     return QLatin1String(ExistingWords[0].word);
 }
 
-bool written(QSettings& file) {
+bool written(QSettings& file)
+{
     file.sync();
     return file.status() == QSettings::NoError;
 }
 
 } // namespace
 
-int MaxJobs() { return 4 * std::max(1, QThread::idealThreadCount()); }
+int MaxJobs()
+{
+    return 4 * std::max(1, QThread::idealThreadCount());
+}
 
-QString SettingsFilePath() {
+QString SettingsFilePath()
+{
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
     // Relative paths in the variable are to be ignored, as the base directory rules say.
     if (base.isEmpty() || QDir::isRelativePath(base))
@@ -72,7 +81,8 @@ QString SettingsFilePath() {
     return QDir(base).filePath(QStringLiteral("marulo/marulo.conf"));
 }
 
-UserSettings LoadSettings(const QString& path) {
+UserSettings LoadSettings(const QString& path)
+{
     UserSettings settings;
     // QSettings would read a missing file as empty anyway; the check keeps it
     // from touching anything at all.
@@ -86,7 +96,8 @@ UserSettings LoadSettings(const QString& path) {
     return settings;
 }
 
-bool SaveSettings(const UserSettings& settings, const QString& path) {
+bool SaveSettings(const UserSettings& settings, const QString& path)
+{
     QSettings file(path, QSettings::IniFormat);
     file.setValue(JobsKey, QString::number(settings.policy.jobs));
     file.setValue(ExistingKey, wordOf(settings.policy.existing));
@@ -96,13 +107,15 @@ bool SaveSettings(const UserSettings& settings, const QString& path) {
     return written(file);
 }
 
-bool SaveLastFolder(const QString& folder, const QString& path) {
+bool SaveLastFolder(const QString& folder, const QString& path)
+{
     QSettings file(path, QSettings::IniFormat);
     file.setValue(LastFolderKey, folder);
     return written(file);
 }
 
-QString StartFolder(const UserSettings& settings, const QString& argumentFolder) {
+QString StartFolder(const UserSettings& settings, const QString& argumentFolder)
+{
     if (!argumentFolder.isEmpty())
         return argumentFolder;
     if (settings.rememberFolder && !settings.lastFolder.isEmpty() && QFileInfo(settings.lastFolder).isDir())

@@ -20,12 +20,19 @@ namespace {
 
 // The combo box's rows follow the order of ExistingResults.
 static_assert(std::size(SettingsTexts::ExistingItems) == 3);
-int rowOf(ExistingResults existing) { return static_cast<int>(existing); }
-ExistingResults existingOf(int row) { return static_cast<ExistingResults>(row); }
+int rowOf(ExistingResults existing)
+{
+    return static_cast<int>(existing);
+}
+ExistingResults existingOf(int row)
+{
+    return static_cast<ExistingResults>(row);
+}
 
 } // namespace
 
-SettingsDialog::SettingsDialog(const UserSettings& current, QWidget* parent) : QDialog(parent), current_(current) {
+SettingsDialog::SettingsDialog(const UserSettings& current, QWidget* parent) : QDialog(parent), current_(current)
+{
     using namespace SettingsTexts;
     setObjectName(QStringLiteral("SettingsDialog"));
     setWindowTitle(QString::fromUtf8(DialogCaption));
@@ -63,7 +70,8 @@ SettingsDialog::SettingsDialog(const UserSettings& current, QWidget* parent) : Q
     layout->addWidget(buttons);
 }
 
-UserSettings SettingsDialog::chosen() const {
+UserSettings SettingsDialog::chosen() const
+{
     UserSettings settings = current_;
     settings.policy.jobs = jobs_->value();
     settings.policy.existing = existingOf(existing_->currentIndex());

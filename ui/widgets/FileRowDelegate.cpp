@@ -8,7 +8,8 @@ namespace marulo {
 
 namespace {
 
-QPalette::ColorGroup colorGroupOf(const QStyleOptionViewItem& option) {
+QPalette::ColorGroup colorGroupOf(const QStyleOptionViewItem& option)
+{
     if (!(option.state & QStyle::State_Enabled))
         return QPalette::Disabled;
     return option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
@@ -16,7 +17,8 @@ QPalette::ColorGroup colorGroupOf(const QStyleOptionViewItem& option) {
 
 } // namespace
 
-void FileRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+void FileRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
     QStyleOptionViewItem row(option);
     initStyleOption(&row, index);
     const QWidget* widget = row.widget;
@@ -47,7 +49,8 @@ void FileRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
 }
 
 void FileRowDelegate::paintBackground(QPainter* painter, const QStyleOptionViewItem& option,
-                                      const QModelIndex& /*index*/) const {
+                                      const QModelIndex& /*index*/) const
+{
     const QWidget* widget = option.widget;
     const QStyle* style = widget ? widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &option, painter, widget);

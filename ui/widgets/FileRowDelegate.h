@@ -21,8 +21,7 @@ public:
 protected:
     // Everything of the row below its text: panel, selection and focus frame.
     // A delegate that draws more behind the text overrides this and calls it.
-    virtual void paintBackground(QPainter* painter, const QStyleOptionViewItem& option,
-                                 const QModelIndex& index) const;
+    virtual void paintBackground(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const;
 };
 
 } // namespace marulo

@@ -10,7 +10,8 @@ namespace {
 
 // The row that stays nearest to row: itself or the first after it that stays,
 // else the last before it that stays; empty when no row stays.
-QString nearestStaying(const QStringList& rows, qsizetype row, const QSet<QString>& staying) {
+QString nearestStaying(const QStringList& rows, qsizetype row, const QSet<QString>& staying)
+{
     for (qsizetype r = row; r < rows.size(); ++r) {
         if (staying.contains(rows.at(r)))
             return rows.at(r);
@@ -22,7 +23,8 @@ QString nearestStaying(const QStringList& rows, qsizetype row, const QSet<QStrin
     return {};
 }
 
-int topRow(const QListWidget& list) {
+int topRow(const QListWidget& list)
+{
     if (!list.isVisible())
         return -1;
     return list.indexAt(QPoint(1, 1)).row();
@@ -30,7 +32,8 @@ int topRow(const QListWidget& list) {
 
 } // namespace
 
-QStringList RowKeys(const QListWidget& list, int role) {
+QStringList RowKeys(const QListWidget& list, int role)
+{
     QStringList keys;
     keys.reserve(list.count());
     for (int row = 0; row < list.count(); ++row)
@@ -39,7 +42,8 @@ QStringList RowKeys(const QListWidget& list, int role) {
 }
 
 RowUpdate UpdateRows(QListWidget& list, const QStringList& keys, int role,
-                     const std::function<QListWidgetItem*(const QString& key)>& make) {
+                     const std::function<QListWidgetItem*(const QString& key)>& make)
+{
     const QStringList old = RowKeys(list, role);
     if (old == keys)
         return {};

@@ -14,7 +14,8 @@ namespace {
 
 const char* const MissingStyle = "QLineEdit#PathEntry { border: 1px solid red; }";
 
-QString expandHome(const QString& text) {
+QString expandHome(const QString& text)
+{
     if (text == QLatin1String("~"))
         return QDir::homePath();
     if (text.startsWith(QLatin1String("~/")))
@@ -25,8 +26,10 @@ QString expandHome(const QString& text) {
 } // namespace
 
 PathEntry::PathEntry(QWidget* parent)
-    : QLineEdit(parent), missing_(new QLabel(QString::fromUtf8(MenuTexts::PathMissing), this)),
-      folders_(new QStringListModel(this)) {
+    : QLineEdit(parent),
+      missing_(new QLabel(QString::fromUtf8(MenuTexts::PathMissing), this)),
+      folders_(new QStringListModel(this))
+{
     setObjectName(QStringLiteral("PathEntry"));
     // Reached only by its shortcut: never a stop of the window's tab order.
     setFocusPolicy(Qt::ClickFocus);
@@ -46,7 +49,8 @@ PathEntry::PathEntry(QWidget* parent)
     hide();
 }
 
-void PathEntry::start() {
+void PathEntry::start()
+{
     if (window()->focusWidget() != this)
         returnFocus_ = window()->focusWidget();
     clear();
@@ -57,11 +61,18 @@ void PathEntry::start() {
     setFocus(Qt::ShortcutFocusReason);
 }
 
-QString PathEntry::path() const { return expandHome(text().trimmed()); }
+QString PathEntry::path() const
+{
+    return expandHome(text().trimmed());
+}
 
-bool PathEntry::missingMarked() const { return missing_->isVisible(); }
+bool PathEntry::missingMarked() const
+{
+    return missing_->isVisible();
+}
 
-void PathEntry::markMissing() {
+void PathEntry::markMissing()
+{
     setStyleSheet(QString::fromLatin1(MissingStyle));
     missing_->adjustSize();
     setTextMargins(0, 0, missing_->width() + 4, 0);
@@ -69,7 +80,8 @@ void PathEntry::markMissing() {
     missing_->show();
 }
 
-void PathEntry::unmark() {
+void PathEntry::unmark()
+{
     if (!missing_->isVisible())
         return;
     missing_->hide();
@@ -78,7 +90,8 @@ void PathEntry::unmark() {
 }
 
 // Offers the subfolders of the folder the typed text is in, completing the last part.
-void PathEntry::offerFolders(const QString& text) {
+void PathEntry::offerFolders(const QString& text)
+{
     const QString typed = expandHome(text);
     const qsizetype slash = typed.lastIndexOf(QLatin1Char('/'));
     if (slash < 0)
@@ -96,7 +109,8 @@ void PathEntry::offerFolders(const QString& text) {
     folders_->setStringList(offers);
 }
 
-void PathEntry::keyPressEvent(QKeyEvent* event) {
+void PathEntry::keyPressEvent(QKeyEvent* event)
+{
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -114,7 +128,8 @@ void PathEntry::keyPressEvent(QKeyEvent* event) {
 
 // The focus went elsewhere, where the user put it: the field just goes. The
 // completer's list takes the focus for a moment: that is no leaving.
-void PathEntry::focusOutEvent(QFocusEvent* event) {
+void PathEntry::focusOutEvent(QFocusEvent* event)
+{
     QLineEdit::focusOutEvent(event);
     if (finishing_ || event->reason() == Qt::PopupFocusReason || !isVisible())
         return;
@@ -122,13 +137,15 @@ void PathEntry::focusOutEvent(QFocusEvent* event) {
     hide();
 }
 
-void PathEntry::resizeEvent(QResizeEvent* event) {
+void PathEntry::resizeEvent(QResizeEvent* event)
+{
     QLineEdit::resizeEvent(event);
     if (missing_->isVisible())
         markMissing();
 }
 
-void PathEntry::finish() {
+void PathEntry::finish()
+{
     finishing_ = true;
     if (returnFocus_ && returnFocus_->isVisible())
         returnFocus_->setFocus(Qt::OtherFocusReason);
@@ -136,6 +153,5 @@ void PathEntry::finish() {
     hide();
     finishing_ = false;
 }
-
 
 } // namespace marulo

@@ -8,7 +8,8 @@
 
 namespace marulo {
 
-QString FirstDroppedPath(const QMimeData* data) {
+QString FirstDroppedPath(const QMimeData* data)
+{
     if (!data || !data->hasUrls())
         return {};
     const QList<QUrl> urls = data->urls();
@@ -18,9 +19,13 @@ QString FirstDroppedPath(const QMimeData* data) {
 }
 
 DropCatcher::DropCatcher(std::function<void(const QString&)> open, QObject* parent)
-    : QObject(parent), open_(std::move(open)) {}
+    : QObject(parent),
+      open_(std::move(open))
+{
+}
 
-bool DropCatcher::eventFilter(QObject* watched, QEvent* event) {
+bool DropCatcher::eventFilter(QObject* watched, QEvent* event)
+{
     switch (event->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {

@@ -9,7 +9,8 @@ namespace marulo {
 
 namespace {
 
-bool sameFolder(const QString& a, const QString& b) {
+bool sameFolder(const QString& a, const QString& b)
+{
     return QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath();
 }
 
@@ -18,7 +19,8 @@ bool sameFolder(const QString& a, const QString& b) {
 // The folder opens exactly as a double-click in the folder list opens one:
 // drive, folder and file lists follow the folder list's signal. A run in
 // progress goes on with the files of its press.
-OpenResult TForm1::openLocation(const QString& path) {
+OpenResult TForm1::openLocation(const QString& path)
+{
     const QFileInfo target(path);
     if (path.isEmpty() || !target.exists() || !target.isReadable())
         return OpenResult::Failed;

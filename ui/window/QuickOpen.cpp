@@ -19,9 +19,13 @@ namespace {
 // Over the drive selector and the tops of the folder and file lists.
 constexpr QRect PathEntryPlace(8, 190, 333, 20);
 
-QString resultsFolderName() { return QString::fromUtf8(WorkFolderName.data(), static_cast<qsizetype>(WorkFolderName.size())); }
+QString resultsFolderName()
+{
+    return QString::fromUtf8(WorkFolderName.data(), static_cast<qsizetype>(WorkFolderName.size()));
+}
 
-QAction* addEntry(QMenu* menu, const char* text, const char* name) {
+QAction* addEntry(QMenu* menu, const char* text, const char* name)
+{
     QAction* action = menu->addAction(QString::fromUtf8(text));
     action->setObjectName(QLatin1String(name));
     return action;
@@ -31,7 +35,8 @@ QAction* addEntry(QMenu* menu, const char* text, const char* name) {
 
 // Quicker ways to a folder, on inputs the window leaves unused: drops, Ctrl+L,
 // Ctrl+Shift+O and the lists' right-click menus.
-void TForm1::startQuickOpen() {
+void TForm1::startQuickOpen()
+{
     setAcceptDrops(true);
     // The value fields would take a dropped path as text; the window takes it.
     for (QLineEdit* edit : findChildren<QLineEdit*>())
@@ -44,7 +49,8 @@ void TForm1::startQuickOpen() {
     pathEntry_ = new PathEntry(ui.P1());
     pathEntry_->setGeometry(PathEntryPlace);
     connect(pathEntry_, &PathEntry::pathEntered, this, &TForm1::openTypedPath);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this), &QShortcut::activated, pathEntry_, &PathEntry::start);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this), &QShortcut::activated, pathEntry_,
+            &PathEntry::start);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), this), &QShortcut::activated, this,
             &TForm1::openResultsFolder);
 
@@ -55,16 +61,21 @@ void TForm1::startQuickOpen() {
     }
 }
 
-void TForm1::openTypedPath(const QString& path) {
+void TForm1::openTypedPath(const QString& path)
+{
     if (openLocation(path) == OpenResult::Failed)
         pathEntry_->markMissing();
     else
         pathEntry_->finish();
 }
 
-QString TForm1::resultsFolder() const { return QDir(ui.DLB1()->directory()).filePath(resultsFolderName()); }
+QString TForm1::resultsFolder() const
+{
+    return QDir(ui.DLB1()->directory()).filePath(resultsFolderName());
+}
 
-void TForm1::openResultsFolder() {
+void TForm1::openResultsFolder()
+{
     if (!QFileInfo(resultsFolder()).isDir()) {
         showNotice(QString::fromUtf8(MenuTexts::ResultsFolderMissing).arg(resultsFolderName()));
         return;
@@ -73,12 +84,14 @@ void TForm1::openResultsFolder() {
 }
 
 // The desktop's own file manager, through whatever the desktop names for folders.
-void TForm1::showInFileManager(const QString& folder) {
+void TForm1::showInFileManager(const QString& folder)
+{
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
         showNotice(QString::fromUtf8(MenuTexts::DesktopOpenFailed).arg(QDir::toNativeSeparators(folder)));
 }
 
-void TForm1::showListMenu(QListWidget* list, const QPoint& position) {
+void TForm1::showListMenu(QListWidget* list, const QPoint& position)
+{
     const QString folder = ui.DLB1()->directory();
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("ListMenu"));

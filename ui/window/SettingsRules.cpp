@@ -10,7 +10,8 @@ namespace marulo {
 
 // Everything the settings add answers keys and clicks the window leaves
 // unused: Ctrl+, and a right click where no control is.
-void TForm1::startSettings() {
+void TForm1::startSettings()
+{
     settingsPath_ = SettingsFilePath();
     settings_ = LoadSettings(settingsPath_);
     setRunPolicy(settings_.policy);
@@ -23,7 +24,8 @@ void TForm1::startSettings() {
 
 // Not modal for the application: the window stays live, a run goes on, and
 // nothing waits in a nested event loop for the answer.
-void TForm1::openSettings() {
+void TForm1::openSettings()
+{
     if (auto* open = findChild<SettingsDialog*>()) {
         open->raise();
         open->activateWindow();
@@ -38,7 +40,8 @@ void TForm1::openSettings() {
 // A press copies the run policy when it starts, so a run keeps the settings of
 // its press. The file is written only when something changed: OK on the
 // settings as they were leaves a user without a file without one.
-void TForm1::applySettings(const UserSettings& chosen) {
+void TForm1::applySettings(const UserSettings& chosen)
+{
     if (chosen == settings_)
         return;
     settings_ = chosen;
@@ -49,7 +52,8 @@ void TForm1::applySettings(const UserSettings& chosen) {
 
 // Only where no control is: a right click on a label or a frame reaches the
 // panel too, and those belong to the designed window.
-void TForm1::showFreeAreaMenu(const QPoint& position) {
+void TForm1::showFreeAreaMenu(const QPoint& position)
+{
     if (ui.P1()->childAt(position))
         return;
     auto* menu = new QMenu(this);
@@ -61,7 +65,8 @@ void TForm1::showFreeAreaMenu(const QPoint& position) {
 
 // A failure here has no window left to be reported in; the folder is simply
 // not remembered this time.
-void TForm1::rememberFolderAtExit() {
+void TForm1::rememberFolderAtExit()
+{
     const QString folder = ui.DLB1()->directory();
     if (!settings_.rememberFolder || folder == settings_.lastFolder)
         return;

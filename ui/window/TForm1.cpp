@@ -4,6 +4,7 @@
 #include "core/ToolPath.h"
 #include "ui/widgets/FolderList.h"
 #include "ui/widgets/RadioGroup.h"
+#include "ui/texts/RunTexts.h"
 #include "ui/texts/StatusTexts.h"
 
 #include <QCheckBox>
@@ -61,11 +62,21 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     buildLayout();
     connectRules();
     forwardKeys();
+    makeStopKey();
 }
 
 TForm1::~TForm1() = default;
 
-void TForm1::setStatusText(const QString& text) { ui.SB1()->showMessage(text); }
+void TForm1::setStatusText(const QString& text) {
+    designedText_ = text;
+    noticeShowing_ = false;
+    ui.SB1()->showMessage(text);
+}
+
+void TForm1::showNotice(const QString& text) {
+    noticeShowing_ = true;
+    ui.SB1()->showMessage(text);
+}
 
 QString TForm1::statusText() const { return ui.SB1()->currentMessage(); }
 
@@ -109,8 +120,11 @@ bool TForm1::event(QEvent* event) {
 void TForm1::closeEvent(QCloseEvent* event) {
     // A conversion in progress owns the rest of the program's life: the close
     // is noted and carried out when the conversion has finished.
+    // The user is told at once, since nothing else would show that the
+    // click was taken, and how to end it sooner.
     if (conversionRunning_) {
         closeRequested_ = true;
+        showNotice(QString::fromUtf8(RunTexts::CloseAfterRun));
         event->ignore();
         return;
     }

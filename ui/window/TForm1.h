@@ -2,6 +2,7 @@
 
 #include "core/CommandBuilder.h"
 #include "core/RunPolicy.h"
+#include "launcher/RunLog.h"
 #include "ui/window/Controls.h"
 
 #include <QString>
@@ -10,6 +11,7 @@
 #include <string_view>
 
 class QKeyEvent;
+class QShortcut;
 
 namespace marulo {
 
@@ -31,9 +33,13 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // The status bar's one simple text.
+    // The status bar's one simple text, as the window's rules write it.
     void setStatusText(const QString& text);
     QString statusText() const;
+    // A text the window's rules do not write (a run's report, the Exit notice
+    // during a run): shown like theirs, and at the next press of a conversion
+    // button it gives way to the text the rules wrote last.
+    void showNotice(const QString& text);
 
     // Start-up check, at the first activation: captures the tool folder.
     void FormActivate();
@@ -63,6 +69,11 @@ public:
     bool ComB6KeyPress(QKeyEvent* event);
 
     bool conversionRunning() const { return conversionRunning_; }
+    // Esc during a run: stops every running converter and starts nothing more.
+    void stopConversion();
+
+    // Every converter step of the session; the log window reads it.
+    RunLog& runLog() { return runLog_; }
 
     // The policy the next press runs with; a run keeps the one of its press.
     RunPolicy runPolicy() const { return runPolicy_; }
@@ -93,6 +104,7 @@ private:
     void connectRules();  // TForm1.cpp
     void forwardKeys();   // TForm1.cpp: which key rule each control has
     void runConversion(void (ConversionJob::*press)()); // ConversionRules.cpp
+    void makeStopKey();                                  // ConversionRules.cpp
     // Whether a converter of that name stands in the tool folder captured at activation.
     bool ConverterPresent(std::string_view fileName) const;
 
@@ -104,6 +116,12 @@ private:
     bool activatedOnce_ = false;
     bool conversionRunning_ = false;
     bool closeRequested_ = false;
+    // The last text the window's rules wrote, and whether a notice hides it.
+    QString designedText_;
+    bool noticeShowing_ = false;
+    ConversionJob* runningJob_ = nullptr;
+    QShortcut* stopKey_ = nullptr;
+    RunLog runLog_;
     // The options of the last press: a press in mode WAV builds no encoder
     // prefix and keeps the one before.
     EncoderOptions heldOptions_;

@@ -88,6 +88,17 @@ inline QList<StandinRun> ReadStandinLog(const QString& path)
     return runs;
 }
 
+// Whether a process is gone: no such process, or only a zombie is left of it.
+inline bool ProcessGone(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (pid <= 0 || !stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray line = stat.readAll();
+    const qsizetype close = line.lastIndexOf(')');
+    return close >= 0 && line.mid(close + 2, 1) == "Z";
+}
+
 inline QString StandinRun::outputOf() const
 {
     for (const char* option : {"-of", "-o"}) {

@@ -17,6 +17,8 @@
 //   MARULO_STANDIN_TERM        "name=ignore": ignore SIGTERM
 //   MARULO_STANDIN_CHILD       "name;name": start a child in the same process
 //                              group that sleeps as long as the converter runs
+//   MARULO_STANDIN_MATCH       the settings below, and SLEEP_MS and GATE, act
+//                              only when an argument contains this text
 //   MARULO_STANDIN_FAULT       "name=silent" exit 0 writing nothing,
 //                              "name=half" write half the output and exit 1,
 //                              "name=empty" leave an empty output and exit 0
@@ -115,6 +117,20 @@ std::string Setting(const char* variable)
         from = to + 1;
     }
     return fallback;
+}
+
+// A setting that MARULO_STANDIN_MATCH may confine to some files' runs.
+std::string Scoped(const char* variable)
+{
+    const char* match = std::getenv("MARULO_STANDIN_MATCH");
+    if (match && *match) {
+        bool found = false;
+        for (const std::string& arg : args)
+            found = found || arg.find(match) != std::string::npos;
+        if (!found)
+            return {};
+    }
+    return Setting(variable);
 }
 
 bool Exists(const std::string& path)
@@ -270,7 +286,7 @@ int main(int argc, char** argv)
                         lines);
         std::fflush(stdout);
     }
-    if (Setting("MARULO_STANDIN_TERM") == "ignore") {
+    if (Scoped("MARULO_STANDIN_TERM") == "ignore") {
         // Noted, not obeyed: only SIGKILL ends this converter early.
         termRecord = "term " + Escape(name) + " " + std::to_string(::getpid()) + "\n";
         struct sigaction action {};
@@ -278,7 +294,7 @@ int main(int argc, char** argv)
         sigemptyset(&action.sa_mask);
         sigaction(SIGTERM, &action, nullptr);
     }
-    if (!Setting("MARULO_STANDIN_CHILD").empty()) {
+    if (!Scoped("MARULO_STANDIN_CHILD").empty()) {
         const pid_t child = ::fork();
         if (child == 0) {
             // Stays in the converter's group; sleeps until killed or long past any test.
@@ -295,22 +311,22 @@ int main(int argc, char** argv)
         std::ifstream in(input, std::ios::binary);
         content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
-    const std::string fault = Setting("MARULO_STANDIN_FAULT");
-    if (readable && (!Setting("MARULO_STANDIN_PARTIAL").empty() || fault == "half"))
+    const std::string fault = Scoped("MARULO_STANDIN_FAULT");
+    if (readable && (!Scoped("MARULO_STANDIN_PARTIAL").empty() || fault == "half"))
         WriteFile(output, "partial output of " + name + "\n");
     if (fault == "half") {
         std::fprintf(stderr, "%s: gave up half-way\n", name.c_str());
         return Finish(1);
     }
-    if (const std::string progress = Setting("MARULO_STANDIN_PROGRESS"); !progress.empty())
+    if (const std::string progress = Scoped("MARULO_STANDIN_PROGRESS"); !progress.empty())
         PrintProgress(progress);
-    if (const std::string gate = Setting("MARULO_STANDIN_GATE"); !gate.empty()) {
+    if (const std::string gate = Scoped("MARULO_STANDIN_GATE"); !gate.empty()) {
         // Only a test helper polls: it holds the converter "running" until the
         // test has done what it wanted to do meanwhile.
         while (!Exists(gate))
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
-    if (const std::string ms = Setting("MARULO_STANDIN_SLEEP_MS"); !ms.empty())
+    if (const std::string ms = Scoped("MARULO_STANDIN_SLEEP_MS"); !ms.empty())
         std::this_thread::sleep_for(std::chrono::milliseconds(std::atol(ms.c_str())));
 
     if (!Setting("MARULO_STANDIN_CRASH").empty()) {

@@ -102,7 +102,8 @@ RunOutcome FileSteps::Finish(const RunOutcome& outcome)
 {
     RunOutcome verdict = outcome;
     const FileState after = files_.Stat(current_.outputPath);
-    if (verdict.succeeded() && !IsResult(after))
+    // An earlier file of that name does not make a silent converter's result.
+    if (verdict.succeeded() && !(IsResult(after) && StepTouched(before_, after)))
         verdict.kind = RunOutcome::Kind::NoResult;
     // Never a file the step did not write: an earlier result it left alone stays.
     if (!verdict.succeeded() && StepTouched(before_, after))

@@ -23,7 +23,8 @@ struct Step {
 // the removal of the normalised copy. Each Next() reads the window's switches
 // at that moment, so a switch changed while a converter runs counts from the
 // next step on. Finish() judges the step that ran: it succeeded only with
-// status 0 and a result of at least one byte at its output path, and after a
+// status 0 and a result of at least one byte that the step wrote (created or
+// changed) at its output path, and after a
 // failed or stopped step whatever that step created or changed there is removed.
 class FileSteps {
 public:

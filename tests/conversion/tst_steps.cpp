@@ -74,6 +74,7 @@ private slots:
     void resultMustBeThere();
     void failedStepRemovesOnlyWhatItWrote_data();
     void failedStepRemovesOnlyWhatItWrote();
+    void silentConverterOverAnEarlierResult();
     void failuresAreCountedAndTheFirstNamed();
     void stopEndsTheRun_data();
     void stopEndsTheRun();
@@ -436,6 +437,21 @@ void ConversionJobTest::failedStepRemovesOnlyWhatItWrote()
     rig.Single();
     QCOMPARE(rig.journal.events.contains("remove /music/Zorvik/song.mp3"), !earlierResultStays);
     QCOMPARE(rig.files.Stat("/music/Zorvik/song.mp3").exists, earlierResultStays);
+}
+
+// The earlier file under the result's name is no result of this step.
+void ConversionJobTest::silentConverterOverAnEarlierResult()
+{
+    Rig rig;
+    rig.window.selected = "/music/song.wav";
+    rig.window.normalize = false;
+    rig.files.Write("/music/Zorvik/song.mp3", 500);
+    const FileState earlier = rig.files.Stat("/music/Zorvik/song.mp3");
+    rig.runner.writesNothing.insert("lame.exe");
+    rig.Single();
+    QCOMPARE(rig.runner.verdicts.at(0).kind, RunOutcome::Kind::NoResult);
+    QVERIFY(rig.files.Stat("/music/Zorvik/song.mp3") == earlier);
+    QCOMPARE(rig.window.status, ConversionTexts::StepFailed("lame.exe", "song.wav"));
 }
 
 void ConversionJobTest::failuresAreCountedAndTheFirstNamed()

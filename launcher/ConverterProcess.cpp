@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QStringList>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/types.h>
 #include <unistd.h>
@@ -88,6 +89,11 @@ void ConverterProcess::start(const CommandLine& commandLine)
     starting_ = true;
     process_.start();
     starting_ = false;
+    // The parent sets the group too: a stop that comes before the child has
+    // run its own setpgid() must still find the group.
+    group_ = process_.processId();
+    if (group_ > 0)
+        ::setpgid(static_cast<pid_t>(group_), static_cast<pid_t>(group_));
 }
 
 void ConverterProcess::stop()
@@ -103,8 +109,12 @@ void ConverterProcess::stop()
 
 void ConverterProcess::signalGroup(int signal)
 {
-    if (group_ > 0)
-        ::kill(-static_cast<pid_t>(group_), signal);
+    if (group_ <= 0)
+        return;
+    // No such group yet (the child has not reached setpgid()): the
+    // converter alone, which has started nothing by then.
+    if (::kill(-static_cast<pid_t>(group_), signal) != 0 && errno == ESRCH && running())
+        ::kill(static_cast<pid_t>(group_), signal);
 }
 
 void ConverterProcess::readOutput()

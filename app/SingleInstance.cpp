@@ -1,5 +1,7 @@
 #include "app/SingleInstance.h"
 
+#include "app/HandOverMessage.h"
+
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -11,6 +13,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <memory>
 
 #if defined(Q_OS_UNIX)
 #include <unistd.h>
@@ -82,14 +85,14 @@ void SingleInstance::listen() {
 void SingleInstance::acceptConnection() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (!socket->canReadLine())
+        auto received = std::make_shared<QByteArray>();
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket, received] {
+            received->append(socket->readAll());
+            const QByteArray reply = answer(*received);
+            if (reply.isEmpty())
                 return;
-            if (socket->readLine(64) == ActivateMessage) {
-                socket->write(AnswerMessage);
-                socket->flush();
-                emit activationRequested();
-            }
+            socket->write(reply);
+            socket->flush();
             socket->disconnectFromServer();
         });
         // A caller that connects and then says nothing is not kept forever.
@@ -97,7 +100,24 @@ void SingleInstance::acceptConnection() {
     }
 }
 
-bool SingleInstance::activatePrimary() {
+// Empty while the message is incomplete.
+QByteArray SingleInstance::answer(const QByteArray& received) {
+    const HandOver::Request request = HandOver::decode(received);
+    switch (request.kind) {
+    case HandOver::Request::Kind::Incomplete:
+        return {};
+    case HandOver::Request::Kind::Refused:
+        qWarning("A later start sent a message this copy does not know (another version?); it was refused.");
+        return HandOver::RefusedAnswer;
+    case HandOver::Request::Kind::Activate:
+    case HandOver::Request::Kind::Open:
+        break;
+    }
+    const bool opened = !handler_ || handler_(request.path);
+    return opened ? HandOver::OpenedAnswer : HandOver::NotOpenedAnswer;
+}
+
+SingleInstance::HandOverResult SingleInstance::handOver(const QString& path) {
     // Runs before any window exists, so a short blocking exchange is harmless.
     const QDeadlineTimer deadline(HandOverMilliseconds);
     QLocalSocket socket;
@@ -109,18 +129,21 @@ bool SingleInstance::activatePrimary() {
         // The primary may hold the lock but not listen yet: try again shortly.
         QThread::msleep(std::min<qint64>(RetryMilliseconds, deadline.remainingTime()));
     }
-    if (socket.state() != QLocalSocket::ConnectedState) {
-        qCInfo(lcSingleInstance, "the running copy did not answer");
-        return false;
-    }
-    socket.write(ActivateMessage);
+    if (socket.state() != QLocalSocket::ConnectedState)
+        return HandOverResult::NoAnswer;
+    socket.write(HandOver::encode(path));
     if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
-        return false;
+        return HandOverResult::NoAnswer;
     while (!socket.canReadLine()) {
         if (deadline.hasExpired() || !socket.waitForReadyRead(int(deadline.remainingTime())))
-            return false;
+            return HandOverResult::NoAnswer;
     }
-    return socket.readLine(64) == AnswerMessage;
+    const QByteArray reply = socket.readLine(64);
+    if (reply == HandOver::OpenedAnswer)
+        return HandOverResult::Opened;
+    if (reply == HandOver::NotOpenedAnswer)
+        return HandOverResult::NotOpened;
+    return HandOverResult::Refused;
 }
 
 } // namespace marulo

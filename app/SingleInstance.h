@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QLocalServer;
@@ -12,7 +13,8 @@ namespace marulo {
 
 // One running copy per user and application title. A lock file decides who is
 // the primary copy; the primary listens on a local socket, and a later start
-// connects, asks the primary to bring its window forward, and ends.
+// connects, hands over the folder or file it was given (if any), asks the
+// primary to come forward, and ends. The message is in app/HandOverMessage.h.
 class SingleInstance : public QObject {
     Q_OBJECT
 
@@ -23,29 +25,29 @@ public:
     // Decided in the constructor: true when this copy holds the lock.
     bool isPrimary() const { return primary_; }
 
-    // Secondary only: asks the primary to come forward. Waits at most about a
-    // second for its answer; true when the primary confirmed.
-    bool activatePrimary();
+    // Primary only: what a later start asks for. Given the path to open
+    // (empty for none); returns false when it could not be opened.
+    using Handler = std::function<bool(const QString& path)>;
+    void setHandler(Handler handler) { handler_ = std::move(handler); }
+
+    // Secondary only: hands path (absolute, or empty) to the primary. Waits at
+    // most about a second for its answer.
+    enum class HandOverResult { Opened, NotOpened, Refused, NoAnswer };
+    HandOverResult handOver(const QString& path);
 
     // Per-user names derived from the title, short enough for socket paths.
     static QString serverName(const QString& title);
     static QString lockPath(const QString& title);
 
-    // The message a later start sends, and the primary's answer.
-    static constexpr const char* ActivateMessage = "marulo-activate 1\n";
-    static constexpr const char* AnswerMessage = "ok\n";
-
-signals:
-    // Primary only: a later start asked for the window to come forward.
-    void activationRequested();
-
 private:
     void listen();
     void acceptConnection();
+    QByteArray answer(const QByteArray& received);
 
     QString title_;
     std::unique_ptr<QLockFile> lock_;
     QLocalServer* server_ = nullptr;
+    Handler handler_;
     bool primary_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 
+#include <array>
 #include <optional>
 
 namespace marulo {
@@ -17,7 +18,19 @@ public:
     std::optional<double> percent() const { return percent_; }
 
 private:
+    // The longest run of digits and points read as a number; anything longer
+    // is no percentage, which keeps the carried tail a few bytes at most.
+    static constexpr int MaxNumber = 15;
+
+    std::optional<double> numberEndingAt(QByteArrayView chunk, qsizetype end) const;
+    void carryTail(QByteArrayView chunk);
+
     std::optional<double> percent_;
+    // The digits and points that ended the previous chunk: the start of a
+    // number whose "%" may come in the next one.
+    std::array<char, MaxNumber> carry_{};
+    int carried_ = 0;
+    bool carryTooLong_ = false;
 };
 
 } // namespace marulo

@@ -17,13 +17,21 @@ bool IsRunnable(const QString& path)
 
 } // namespace
 
+QString ToolLauncher::InstalledConverterFolder()
+{
+    // Relative to the program, so an installation works under any prefix and
+    // a moved installation still finds its converters.
+    return QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(MARULO_CONVERTER_RELDIR)));
+}
+
 QString ToolLauncher::Locate(const QString& name)
 {
     // A name with a folder in it is not a bare name: never let a line send the
-    // search outside the three places.
+    // search outside the four places.
     if (name.isEmpty() || name.contains(QLatin1Char('/')))
         return {};
-    for (const QString& folder : {QCoreApplication::applicationDirPath(), QDir::currentPath()}) {
+    const QString folders[] = {QCoreApplication::applicationDirPath(), InstalledConverterFolder(), QDir::currentPath()};
+    for (const QString& folder : folders) {
         const QString candidate = QDir(folder).filePath(name);
         if (IsRunnable(candidate))
             return candidate;

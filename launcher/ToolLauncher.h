@@ -7,9 +7,15 @@ namespace marulo {
 // Where the program finds the converters it starts by bare name.
 class ToolLauncher {
 public:
-    // In this order: the folder of the running program, the current folder,
-    // the search path. Empty when none has an executable file of that name.
+    // Where a converter started by bare name is found, in this order: the
+    // folder of the running program, the installed converter folder, the
+    // current folder, the search path. Empty when none has an executable file
+    // of that name.
     static QString Locate(const QString& name);
+
+    // Where an installation keeps the converter bridge (libexec/marulo beside
+    // the program's bin/), found from the running program's folder.
+    static QString InstalledConverterFolder();
 };
 
 } // namespace marulo

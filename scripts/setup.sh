@@ -14,7 +14,13 @@ marulo_packages=(
   fonts-ipafont-gothic
   # the real converters behind the bridge, and ffprobe for the end-to-end checks
   lame twolame vorbis-tools flac ffmpeg sox
+  # the icon's PNG sizes drawn at build time, and the validators the install test runs
+  librsvg2-bin desktop-file-utils appstream
 )
+
+# A script that needs more (scripts/package) names it in marulo_extra_packages
+# before sourcing this file.
+marulo_packages+=("${marulo_extra_packages[@]}")
 
 marulo_install_missing() {
   local missing=()

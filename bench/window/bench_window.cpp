@@ -57,7 +57,7 @@ int main(int argc, char* argv[]) {
         QElapsedTimer clock;
         clock.start();
         TForm1 form;
-        build.push_back(clock.nsecsElapsed() / 1e6);
+        build.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
     }
     report("window construction", build);
 
@@ -74,7 +74,7 @@ int main(int argc, char* argv[]) {
         QElapsedTimer clock;
         clock.start();
         list.setDirectory(big);
-        reads.push_back(clock.nsecsElapsed() / 1e6);
+        reads.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
     }
     report("file list, 2000 files (1000 listed)", reads);
 
@@ -92,7 +92,7 @@ int main(int argc, char* argv[]) {
         probe.connectToServer(SingleInstance::serverName(title));
         return probe.state() == QLocalSocket::ConnectedState;
     });
-    std::printf("%-44s        %8.2f ms\n", "first start until it answers", startClock.nsecsElapsed() / 1e6);
+    std::printf("%-44s        %8.2f ms\n", "first start until it answers", static_cast<double>(startClock.nsecsElapsed()) / 1e6);
 
     std::vector<double> handovers;
     for (int i = 0; i < 10; ++i) {
@@ -101,7 +101,7 @@ int main(int argc, char* argv[]) {
         clock.start();
         later.start(QStringLiteral(MARULO_EXECUTABLE), {});
         waitUntil([&] { return later.state() == QProcess::NotRunning; });
-        handovers.push_back(clock.nsecsElapsed() / 1e6);
+        handovers.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
         if (later.exitCode() != 0)
             std::printf("later start ended with status %d\n", later.exitCode());
     }

@@ -61,6 +61,8 @@ private slots:
     void normalizesPeak_data();
     void normalizesPeak();
     void aacPresetsGrowFromTapeToUltra();
+    void reportsProgress_data();
+    void reportsProgress();
 
     void refusesBadInput_data();
     void refusesBadInput();
@@ -102,6 +104,14 @@ void BridgeTest::initTestCase()
     QVERIFY(writeLayerOneFile(input("song.mp1")));
     QCOMPARE(runProgram("flac", {"--silent", input("stereo.wav"), "-o", input("song.flac")}).exitCode, 0);
     QCOMPARE(runProgram("ffmpeg", {"-v", "error", "-i", input("stereo.wav"), "-c:a", "tta", input("song.tta")})
+                 .exitCode,
+             0);
+
+    // A few seconds, for the progress the converters report.
+    QVERIFY(makeWav(input("long.wav"), 2, 4.0));
+    QCOMPARE(runProgram("lame", {"--quiet", input("long.wav"), input("long.mp3")}).exitCode, 0);
+    QCOMPARE(runProgram("flac", {"--silent", input("long.wav"), "-o", input("long.flac")}).exitCode, 0);
+    QCOMPARE(runProgram("ffmpeg", {"-v", "error", "-i", input("long.wav"), "-c:a", "tta", input("long.tta")})
                  .exitCode,
              0);
 }
@@ -320,6 +330,46 @@ void BridgeTest::aacPresetsGrowFromTapeToUltra()
         QVERIFY2(size > previous, preset);
         previous = size;
     }
+}
+
+// Every name reports how far it is on one scale: percentages on standard
+// error that start at 0, never fall back and end at 100.
+void BridgeTest::reportsProgress_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("outName");
+
+    QTest::newRow("lame") << "lame.exe  -m j -b 128 -q 2  IN OUT" << "long.wav" << "song.mp3";
+    QTest::newRow("lame decoding") << "lame.exe  --decode IN OUT" << "long.mp3" << "song.wav";
+    QTest::newRow("toolame") << "toolame.exe  -b 128 -m j  IN OUT" << "long.wav" << "song.mp2";
+    QTest::newRow("oggenc") << "oggenc.exe  -q4.00  IN -o OUT" << "long.wav" << "song.ogg";
+    QTest::newRow("aacenc") << "aacenc.exe  -br 128  -if IN -of OUT" << "long.wav" << "song.aac";
+    QTest::newRow("flac") << "flac.exe  -8 IN -o OUT" << "long.wav" << "song.flac";
+    QTest::newRow("flac decoding") << "flac.exe  -d IN -o OUT" << "long.flac" << "song.wav";
+    QTest::newRow("ttaenc") << "ttaenc.exe   -e IN -o OUT" << "long.wav" << "song.tta";
+    QTest::newRow("ttaenc decoding") << "ttaenc.exe   -d IN -o OUT" << "long.tta" << "song.wav";
+    QTest::newRow("normalize") << "normalize.exe -m 90 -o OUT IN" << "long.wav" << "song.wav";
+    QTest::newRow("normalize to silence") << "normalize.exe -m 0 -o OUT IN" << "long.wav" << "song.wav";
+}
+
+void BridgeTest::reportsProgress()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, source);
+    QFETCH(QString, outName);
+
+    const Run run = runLine(line, input(source), outputFolder() + '/' + outName);
+    QVERIFY2(run.finished && run.exitCode == 0, run.err.constData());
+    QList<double> shares;
+    static const QRegularExpression percentage(QStringLiteral("(\\d+(?:\\.\\d+)?)%"));
+    for (const QRegularExpressionMatch& match : percentage.globalMatch(QString::fromUtf8(run.err)))
+        shares << match.captured(1).toDouble();
+    QVERIFY2(shares.size() >= 2, run.err.constData());
+    QCOMPARE(shares.first(), 0.0);
+    QCOMPARE(shares.last(), 100.0);
+    for (qsizetype i = 1; i < shares.size(); ++i)
+        QVERIFY2(shares.at(i) >= shares.at(i - 1), run.err.constData());
 }
 
 void BridgeTest::refusesBadInput_data()

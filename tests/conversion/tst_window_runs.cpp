@@ -2,7 +2,6 @@
 // converters doing the converting.
 #include "tests/support/ConversionScene.h"
 
-#include "core/ConversionTexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -48,7 +47,7 @@ void ConversionWindowTest::noSelection()
     scene.makeFolder("music", {"a.wav"});
     QVERIFY(scene.openWindow());
     scene.press("B1");
-    QCOMPARE(scene.form->statusText(), Text(ConversionTexts::NoFileSelected));
+    QCOMPARE(scene.form->statusText(), Text(" ファイルが選択されていません。ファイル一覧より変換ファイルを選択して下さい。"));
     QCOMPARE(scene.workFiles(), QStringList{"(none)"});
     QVERIFY(scene.runs().isEmpty());
 }
@@ -59,7 +58,7 @@ void ConversionWindowTest::emptyList()
     scene.makeFolder("music", {"notes.txt"});
     QVERIFY(scene.openWindow());
     scene.press("B2");
-    QCOMPARE(scene.form->statusText(), Text(ConversionTexts::NoFileInFolder));
+    QCOMPARE(scene.form->statusText(), Text(" フォルダ内に有効なファイルがありません。*.wav "));
     QCOMPARE(scene.workFiles(), QStringList{"(none)"});
     QVERIFY(scene.runs().isEmpty());
 }

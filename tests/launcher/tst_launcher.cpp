@@ -58,6 +58,7 @@ private slots:
     void notFound();
     void failedToStart();
     void searchOrder();
+    void installedFolderIsBesideBin();
     void runsInTheCurrentFolderWithArgumentsWhole();
     void talkativeConverterDoesNotStall();
     void standardInputIsClosed();
@@ -184,6 +185,14 @@ void ToolLauncherTest::searchOrder()
     QCOMPARE(both, inCurrent);
     QCOMPARE(pathOnly, QDir(onPath).filePath("pathonly.exe"));
     QVERIFY(notRunnable.isEmpty());
+}
+
+void ToolLauncherTest::installedFolderIsBesideBin()
+{
+    // bin/marulo looks in libexec/marulo of the same prefix.
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    QCOMPARE(ToolLauncher::InstalledConverterFolder(),
+             QDir::cleanPath(programFolder.absoluteFilePath(QStringLiteral("../libexec/marulo"))));
 }
 
 void ToolLauncherTest::runsInTheCurrentFolderWithArgumentsWhole()

@@ -1,7 +1,7 @@
 #pragma once
 
 // The enabled option controls after a mode is chosen, by mode and rate-control
-// row, with "Normalize" checked; written out from the design's tables. The
+// row, with "Normalize" checked; written out by hand, not from the rule tables. The
 // drive, folder and file lists and the buttons are added by EnabledWithFixed.
 
 #include <QString>

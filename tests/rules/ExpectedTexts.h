@@ -1,6 +1,6 @@
 #pragma once
 
-// The window's sentences and captions as the design quotes them, written out
+// The window's sentences and captions byte for byte, written out
 // here on their own so that a wrong byte in the program's tables shows up.
 
 #include <QString>

@@ -68,7 +68,7 @@ void WindowFieldsTest::combos() {
         listed.append(combo->itemText(i));
     QCOMPARE(listed, items);
 
-    // The drop-down rows keep the design's 15 pixels despite the bold 15-pixel font.
+    // The drop-down rows keep their 15 pixels despite the bold 15-pixel font.
     form.show();
     combo->showPopup();
     QAbstractItemView* view = combo->view();

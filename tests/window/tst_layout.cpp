@@ -264,7 +264,7 @@ void WindowLayoutTest::fonts() {
     QCOMPARE(control->font().bold(), boldRed);
     const QColor text = control->palette().color(QPalette::Active, QPalette::Text);
     QCOMPARE(text == QColor(Qt::red), boldRed);
-    // The design's family must be drawn by an installed Japanese font.
+    // The window's font family must be drawn by an installed Japanese font.
     QCOMPARE(QFontInfo(control->font()).family(), QStringLiteral("IPAPGothic"));
 }
 

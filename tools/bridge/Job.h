@@ -1,6 +1,9 @@
 #pragma once
 
+#include "tools/bridge/ProgressReport.h"
+
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +34,9 @@ struct Job {
     std::string outputPrefix{};         // put before the temporary path in its slot
     std::string input{};
     std::string output{};
+    ProgressSource progress = ProgressSource::Tool;
+    std::optional<double> inputSeconds{}; // the input's length, for ffmpeg's reports
+    int passes = 1;                       // how often sox reads the input
 };
 
 } // namespace marulo::bridge

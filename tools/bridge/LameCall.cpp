@@ -54,8 +54,10 @@ Job lameCall(CallArgs args)
     requirePathCount(paths, 2, "an input file and an output file");
     job.input = paths[0];
     job.output = paths[1];
-    if (decode)
+    if (decode) {
         job.arguments.push_back("--decode");
+        job.progress = ProgressSource::LameFrames;
+    }
     job.arguments.push_back(asFileArgument(job.input));
     job.outputSlot = job.arguments.size();
     job.arguments.emplace_back();

@@ -39,7 +39,9 @@ Job normalizeCall(CallArgs args)
     requirePathCount(paths, 1, "one input file");
     job.input = paths[0];
 
-    job.arguments = {"-D", asFileArgument(job.input), "-t", "wav"};
+    // "-S" has sox report how far it is; the runner turns that into percentages.
+    job.arguments = {"-S", "-D", asFileArgument(job.input), "-t", "wav"};
+    job.progress = ProgressSource::SoxStatus;
     job.outputSlot = job.arguments.size();
     job.arguments.emplace_back();
     if (*percent == 0) {
@@ -49,6 +51,7 @@ Job normalizeCall(CallArgs args)
         char decibels[32];
         std::snprintf(decibels, sizeof decibels, "%.6f", 20 * std::log10(*percent / 100));
         job.arguments.insert(job.arguments.end(), {"gain", "-n", decibels});
+        job.passes = 2;
     }
     return job;
 }

@@ -7,6 +7,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -75,8 +76,10 @@ struct Spawned {
 };
 
 // The tool reads nothing from the bridge's standard input (it reads /dev/null)
-// and writes its messages to the bridge's own standard output and error.
-Spawned spawnTool(const Job& job)
+// and writes its messages to the bridge's own standard output and error,
+// except that its reports of progress may go to a pipe the bridge reads
+// (reportFd becomes the tool's descriptor reportSlot).
+Spawned spawnTool(const Job& job, int reportFd, int reportSlot)
 {
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(job.program.c_str()));
@@ -87,6 +90,8 @@ Spawned spawnTool(const Job& job)
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    if (reportFd >= 0)
+        posix_spawn_file_actions_adddup2(&actions, reportFd, reportSlot);
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     sigset_t none;
@@ -125,6 +130,68 @@ int waitFor(pid_t pid)
     return status;
 }
 
+void writeError(std::string_view text)
+{
+    while (!text.empty()) {
+        const ssize_t written = write(STDERR_FILENO, text.data(), text.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return;
+        text.remove_prefix(static_cast<std::size_t>(written));
+    }
+}
+
+// The descriptor the tool's reports arrive on, or -1 when the tool's own
+// standard error says how far it is.
+int reportSlotOf(const Job& job)
+{
+    switch (job.progress) {
+    case ProgressSource::FfmpegReport:
+        return 3;
+    case ProgressSource::SoxStatus:
+    case ProgressSource::LameFrames:
+        return STDERR_FILENO;
+    case ProgressSource::Tool:
+        break;
+    }
+    return -1;
+}
+
+// Reads the tool's reports until it closes its end, writing percentages (and
+// for sox its other messages) to standard error as they come.
+void relayReports(const Job& job, int fd)
+{
+    FfmpegReportReader ffmpeg(job.inputSeconds);
+    SoxStatusFilter sox(job.passes);
+    LameFramesFilter lame;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t got = read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        const std::string_view chunk(buffer, static_cast<std::size_t>(got));
+        switch (job.progress) {
+        case ProgressSource::FfmpegReport:
+            writeError(ffmpeg.feed(chunk));
+            break;
+        case ProgressSource::SoxStatus:
+            writeError(sox.feed(chunk));
+            break;
+        case ProgressSource::LameFrames:
+            writeError(lame.feed(chunk));
+            break;
+        case ProgressSource::Tool:
+            break;
+        }
+    }
+    writeError(job.progress == ProgressSource::SoxStatus    ? sox.finish()
+               : job.progress == ProgressSource::LameFrames ? lame.finish()
+                                                            : std::string());
+}
+
 bool hasContent(const std::string& path)
 {
     struct stat info {};
@@ -142,7 +209,13 @@ int runJob(Job job)
     TempOutput temp(job.output);
     job.arguments[job.outputSlot] = job.outputPrefix + asFileArgument(temp.path());
 
-    const Spawned spawned = spawnTool(job);
+    const int reportSlot = reportSlotOf(job);
+    int reports[2] = {-1, -1};
+    if (reportSlot >= 0 && pipe2(reports, O_CLOEXEC) != 0)
+        refuse(std::string("cannot make a pipe for the progress reports: ") + std::strerror(errno), kStatusFailed);
+    const Spawned spawned = spawnTool(job, reports[1], reportSlot);
+    if (reports[1] >= 0)
+        close(reports[1]);
     if (spawned.error == ENOENT)
         refuse("the program " + quoted(job.program) + " is not installed; install the Debian package " +
                    quoted(job.package) + " (apt-get install " + job.package + ")",
@@ -152,6 +225,11 @@ int runJob(Job job)
                    "): " + std::strerror(spawned.error),
                kStatusNotRunnable);
 
+    writeError("0.0%\n");
+    if (reports[0] >= 0) {
+        relayReports(job, reports[0]);
+        close(reports[0]);
+    }
     const int status = waitFor(spawned.pid);
     g_child = 0;
     const std::string nothingWritten = "; nothing was written to " + quoted(job.output);
@@ -169,6 +247,7 @@ int runJob(Job job)
         refuse(job.program + " ended without writing anything" + nothingWritten, kStatusFailed);
 
     temp.commit();
+    writeError("100.0%\n");
     return 0;
 }
 

@@ -28,7 +28,7 @@ void TForm1::CB0Click() {
         return;
     }
 
-    ui.FLB1()->setMask(QString::fromUtf8(DecodeTables::EncodeMask));
+    ui.FLB1()->setMask(QString::fromUtf8(FormTexts::EncodeMask));
     ui.RG1()->setEnabled(true);
 
     const Rate rate = RateFromMarks(mode, ui.CB3()->isChecked(), ui.CB2()->isChecked());

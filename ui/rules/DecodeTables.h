@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/rules/StateCells.h"
+#include "ui/texts/FormTexts.h"
 #include "ui/texts/StatusTexts.h"
 
 // What the decode box CB0 does to the window on entering and on leaving
@@ -34,19 +35,15 @@ struct Entry {
     const char* text;
 };
 
-inline constexpr const char* MpxMask = "*.mp1;*.mp2;*.mp3";
-
 inline constexpr std::array<Entry, EncodeModeCount> Entries{{
-    /* MP3  */ {MpxMask, StatusTexts::DecodeMpx},
-    /* MP2  */ {MpxMask, StatusTexts::DecodeMpx},
-    /* OGG  */ {MpxMask, StatusTexts::DecodeMpx},
-    /* AAC  */ {MpxMask, StatusTexts::DecodeMpx},
-    /* FLAC */ {"*.flac", StatusTexts::DecodeFlac},
-    /* TTA  */ {"*.tta", StatusTexts::DecodeTta},
+    /* MP3  */ {FormTexts::MpxMask, StatusTexts::DecodeMpx},
+    /* MP2  */ {FormTexts::MpxMask, StatusTexts::DecodeMpx},
+    /* OGG  */ {FormTexts::MpxMask, StatusTexts::DecodeMpx},
+    /* AAC  */ {FormTexts::MpxMask, StatusTexts::DecodeMpx},
+    /* FLAC */ {FormTexts::FlacMask, StatusTexts::DecodeFlac},
+    /* TTA  */ {FormTexts::TtaMask, StatusTexts::DecodeTta},
     /* WAV  */ {nullptr, nullptr},
 }};
-
-inline constexpr const char* EncodeMask = "*.wav";
 
 // Enabled states on leaving: the final ones, so a control left locked shows off.
 inline constexpr ModeRow Enabled[] = {
@@ -78,20 +75,20 @@ inline constexpr ModeRow Enabled[] = {
 
 // The rate-control rows of the table above.
 inline constexpr RateRow RateRows[] = {
-    //               CB1   CB8   LT1   LT2   LT3   LT4  E3    ComB4 ComB6
-    //                           ComB1 ComB2 ComB3      UD3
-    {Mp3, Abr,     {off,  off,  on,   on,   on,   off, off,  keep, keep}},
-    {Mp3, Vbr,     {on,   on,   off,  F,    F,    on,  on,   keep, keep}},
-    {Mp3, Neither, {off,  off,  on,   off,  off,  off, off,  keep, keep}},
-    {Ogg, Abr,     {keep, keep, on,   on,   on,   off, keep, keep, off}},
-    {Ogg, Vbr,     {keep, keep, off,  off,  off,  on,  keep, keep, on}},
-    {Ogg, Neither, {keep, keep, on,   off,  off,  off, keep, keep, off}},
-    {Aac, Vbr,     {keep, keep, off,  keep, keep, on,  keep, on,   keep}},
-    {Aac, Neither, {keep, keep, on,   keep, keep, off, keep, off,  keep}},
+    //               CB1   CB8   LT1   LT2   LT3   LT4   ComB4 ComB6 E3
+    //                           ComB1 ComB2 ComB3                   UD3
+    {Mp3, Abr,     {off,  off,  on,   on,   on,   off,  keep, keep, off}},
+    {Mp3, Vbr,     {on,   on,   off,  F,    F,    on,   keep, keep, on}},
+    {Mp3, Neither, {off,  off,  on,   off,  off,  off,  keep, keep, off}},
+    {Ogg, Abr,     {keep, keep, on,   on,   on,   off,  keep, off,  keep}},
+    {Ogg, Vbr,     {keep, keep, off,  off,  off,  on,   keep, on,   keep}},
+    {Ogg, Neither, {keep, keep, on,   off,  off,  off,  keep, off,  keep}},
+    {Aac, Vbr,     {keep, keep, off,  keep, keep, on,   on,   keep, keep}},
+    {Aac, Neither, {keep, keep, on,   keep, keep, off,  off,  keep, keep}},
 };
 
 inline constexpr RateTable Rates{
-    {{{CB1}, {CB8}, {LT1, ComB1}, {LT2, ComB2}, {LT3, ComB3}, {LT4}, {E3, UD3}, {ComB4}, {ComB6}}},
+    RateColumns,
     RateRows,
 };
 

@@ -19,9 +19,6 @@ namespace marulo {
 
 namespace {
 
-// The run-time's own words in the design; ours are free.
-constexpr const char* NotANumberMessage = "\"%1\" は数値ではありません。";
-
 // Return and the keypad's Enter, with any modifier: a field left to act on one
 // (an editable combo box adds its text to its list) would do more than Enter may.
 bool IsEnter(const QKeyEvent* event) {
@@ -94,7 +91,7 @@ void SetFieldText(QWidget* field, const QString& text) {
 // on dispatching while the box is up.
 void ReportNotANumber(QWidget* window, const QString& text) {
     auto* box = new QMessageBox(QMessageBox::Critical, QString::fromUtf8(FormTexts::ApplicationTitle),
-                                QString::fromUtf8(NotANumberMessage).arg(text), QMessageBox::Ok, window);
+                                QString::fromUtf8(FormTexts::NotANumber).arg(text), QMessageBox::Ok, window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
     box->open();

@@ -2,6 +2,7 @@
 #include "core/ConverterTable.h"
 #include "ui/rules/DownmixPair.h"
 #include "ui/rules/ModeTables.h"
+#include "ui/texts/FormTexts.h"
 #include "ui/rules/StateApplier.h"
 #include "ui/window/TForm1.h"
 #include "ui/window/WindowSettings.h"
@@ -35,7 +36,7 @@ void TForm1::RG1Click() {
     applier.applyShown(ModeTables::Shown, mode);
 
     // 3. Captions and hint.
-    const ModeTables::Captions& captions = ModeTables::CaptionsByMode[index];
+    const FormTexts::ModeCaptions& captions = FormTexts::CaptionsByMode[index];
     ui.LT4()->setText(QString::fromUtf8(captions.lt4));
     if (captions.cb0) {
         ui.CB0()->setText(QString::fromUtf8(captions.cb0));

@@ -77,41 +77,22 @@ inline constexpr ModeRow Shown[] = {
 // The R cells: the MP3, OGG and AAC rate-control tables side by side (a blank
 // cell is a column that mode's table does not have).
 inline constexpr RateRow RateRows[] = {
-    //               CB1   CB8   LT1   LT2   LT3   E3    LT4   ComB6 ComB4
-    //                           ComB1 ComB2 ComB3 UD3
-    {Mp3, Abr,     {off,  off,  on,   on,   on,   off,  keep, keep, keep}},
-    {Mp3, Vbr,     {on,   on,   off,  F,    F,    on,   keep, keep, keep}},
-    {Mp3, Neither, {off,  off,  on,   off,  off,  off,  keep, keep, keep}},
-    {Ogg, Abr,     {keep, keep, on,   on,   on,   keep, off,  off,  keep}},
-    {Ogg, Vbr,     {keep, keep, off,  off,  off,  keep, on,   on,   keep}},
-    {Ogg, Neither, {keep, keep, on,   off,  off,  keep, off,  off,  keep}},
-    {Aac, Vbr,     {keep, keep, off,  keep, keep, keep, on,   keep, on}},
-    {Aac, Neither, {keep, keep, on,   keep, keep, keep, off,  keep, off}},
+    //               CB1   CB8   LT1   LT2   LT3   LT4   ComB4 ComB6 E3
+    //                           ComB1 ComB2 ComB3                   UD3
+    {Mp3, Abr,     {off,  off,  on,   on,   on,   keep, keep, keep, off}},
+    {Mp3, Vbr,     {on,   on,   off,  F,    F,    keep, keep, keep, on}},
+    {Mp3, Neither, {off,  off,  on,   off,  off,  keep, keep, keep, off}},
+    {Ogg, Abr,     {keep, keep, on,   on,   on,   off,  keep, off,  keep}},
+    {Ogg, Vbr,     {keep, keep, off,  off,  off,  on,   keep, on,   keep}},
+    {Ogg, Neither, {keep, keep, on,   off,  off,  off,  keep, off,  keep}},
+    {Aac, Vbr,     {keep, keep, off,  keep, keep, on,   on,   keep, keep}},
+    {Aac, Neither, {keep, keep, on,   keep, keep, off,  off,  keep, keep}},
 };
 
 inline constexpr RateTable Rates{
-    {{{CB1}, {CB8}, {LT1, ComB1}, {LT2, ComB2}, {LT3, ComB3}, {E3, UD3}, {LT4}, {ComB6}, {ComB4}}},
+    RateColumns,
     RateRows,
 };
-
-// Captions and hint; nullptr leaves the text as it was (CB0 in WAV).
-struct Captions {
-    const char* lt4;
-    const char* cb0;
-    const char* cb0Hint;
-};
-
-inline constexpr const char* LameDecodeHint = "LAME を用いて MP1/MP2/MP3 -> WAV に変換します。";
-
-inline constexpr std::array<Captions, EncodeModeCount> CaptionsByMode{{
-    /* MP3  */ {"Quality(V/q)", "MPx -> WAV", LameDecodeHint},
-    /* MP2  */ {"Quality", "MPx -> WAV", LameDecodeHint},
-    /* OGG  */ {"Quality", "MPx -> WAV", LameDecodeHint},
-    /* AAC  */ {"Quality", "MPx -> WAV", LameDecodeHint},
-    /* FLAC */ {"Quality", "FLAC -> WAV", "flac.exe を用いて FLAC -> WAV に変換します。"},
-    /* TTA  */ {"Quality", "TTA -> WAV", "ttaenc.exe を用いて TTA -> WAV に変換します。"},
-    /* WAV  */ {"Quality", nullptr, nullptr},
-}};
 
 // The status sentence after the converter check. The file looked for is the
 // checkedFile of core/ConverterTable.h. presentVbr is the text when "VBR" is

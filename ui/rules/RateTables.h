@@ -49,7 +49,7 @@ inline constexpr RateRow RuleRows[] = {
 };
 
 inline constexpr RateTable Rules{
-    {{{CB1}, {CB8}, {LT1, ComB1}, {LT2, ComB2}, {LT3, ComB3}, {LT4}, {ComB4}, {ComB6}, {E3, UD3}}},
+    RateColumns,
     RuleRows,
 };
 

@@ -11,7 +11,7 @@
 // The vocabulary of the window's state tables. The rules keep their tables as
 // data in this shape (ModeTables.h, RateTables.h, DecodeTables.h,
 // ChannelTables.h) and hand them to the one StateApplier, so a table can be
-// read against its design row by row.
+// be read row by row against the rule it stands for.
 
 namespace marulo {
 
@@ -49,7 +49,14 @@ struct RateRow {
     std::array<Cell, RateColumnCount> cells;
 };
 
-// A rate-control table: its columns in the order the rows give their cells.
+// The rate-control columns, in the one order every rate-control table gives
+// its cells: the boxes, the bitrate fields, then the quality fields.
+inline constexpr std::array<Group, RateColumnCount> RateColumns{{
+    {Ctl::CB1}, {Ctl::CB8}, {Ctl::LT1, Ctl::ComB1}, {Ctl::LT2, Ctl::ComB2}, {Ctl::LT3, Ctl::ComB3},
+    {Ctl::LT4}, {Ctl::ComB4}, {Ctl::ComB6}, {Ctl::E3, Ctl::UD3},
+}};
+
+// A rate-control table: its rows, with their cells in RateColumns order.
 struct RateTable {
     std::array<Group, RateColumnCount> columns;
     std::span<const RateRow> rows;

@@ -12,13 +12,18 @@ namespace marulo::FormTexts {
 inline constexpr const char* WindowCaption = " Marulo Encoder\u3000Ver 1.3a";
 inline constexpr const char* ApplicationTitle = "Marulo Ver 1.3a";
 
-// Drawn with IPA P Gothic where the design's font is not installed.
+// Drawn with IPA P Gothic where the window's own font is not installed.
 inline constexpr const char* FontFamily = "ＭＳ Ｐゴシック";
 inline constexpr const char* FontSubstitute = "IPAPGothic";
-// The substitute's Latin letters run about a tenth wider than the design's
+// The substitute's Latin letters run about a tenth wider than the window's
 // font, whose widths the control sizes were made for.
 inline constexpr int FontStretch = 90;
 inline constexpr int WindowFontPixels = 12;
+
+// "MPx -> WAV" and its hint stand at the start and come back with every mode
+// that decodes with lame.exe.
+inline constexpr const char* MpxDecodeCaption = "MPx -> WAV";
+inline constexpr const char* LameDecodeHint = "LAME を用いて MP1/MP2/MP3 -> WAV に変換します。";
 
 struct Caption {
     Ctl control;
@@ -33,7 +38,7 @@ inline constexpr Caption Captions[] = {
     {Ctl::RB2, "Stereo"},
     {Ctl::RB3, "Dual Channel"},
     {Ctl::RB4, "Joint Stereo"},
-    {Ctl::CB0, "MPx -> WAV"},
+    {Ctl::CB0, MpxDecodeCaption},
     {Ctl::CB1, "New (VBR)"},
     {Ctl::CB2, "VBR"},
     {Ctl::CB3, "ABR"},
@@ -87,7 +92,32 @@ inline constexpr FieldDefault Fields[] = {
     {Ctl::E4, Ctl::UD4, "2", 1, 0, 9},
 };
 
-inline constexpr const char* FileMask = "*.wav";
+// What the file list shows: WAV files to encode, or the files a mode decodes.
+inline constexpr const char* EncodeMask = "*.wav";
+inline constexpr const char* MpxMask = "*.mp1;*.mp2;*.mp3";
+inline constexpr const char* FlacMask = "*.flac";
+inline constexpr const char* TtaMask = "*.tta";
+
+// The label of "Quality", the decode box and its hint, by mode; nullptr leaves
+// the text as it was (the decode box in WAV, where it is disabled).
+struct ModeCaptions {
+    const char* lt4;
+    const char* cb0;
+    const char* cb0Hint;
+};
+
+inline constexpr ModeCaptions CaptionsByMode[] = {
+    /* MP3  */ {"Quality(V/q)", MpxDecodeCaption, LameDecodeHint},
+    /* MP2  */ {"Quality", MpxDecodeCaption, LameDecodeHint},
+    /* OGG  */ {"Quality", MpxDecodeCaption, LameDecodeHint},
+    /* AAC  */ {"Quality", MpxDecodeCaption, LameDecodeHint},
+    /* FLAC */ {"Quality", "FLAC -> WAV", "flac.exe を用いて FLAC -> WAV に変換します。"},
+    /* TTA  */ {"Quality", "TTA -> WAV", "ttaenc.exe を用いて TTA -> WAV に変換します。"},
+    /* WAV  */ {"Quality", nullptr, nullptr},
+};
+
+// The box that tells the user a value field holds no number.
+inline constexpr const char* NotANumber = "\"%1\" は数値ではありません。";
 
 struct Hint {
     Ctl control;
@@ -101,7 +131,7 @@ inline constexpr Hint Hints[] = {
     {Ctl::RB2, "ステレオ"},
     {Ctl::RB3, "デュアルチャンネル"},
     {Ctl::RB4, "ジョイントステレオ"},
-    {Ctl::CB0, "LAME を用いて MP1/MP2/MP3 -> WAV に変換します。"},
+    {Ctl::CB0, LameDecodeHint},
     {Ctl::CB6, "中間ファイルを削除します。"},
     {Ctl::CB2, "可変ビットレートモードでエンコード"},
     {Ctl::CB3, "平均ビットレートモードでエンコード"},

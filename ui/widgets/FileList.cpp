@@ -1,9 +1,12 @@
 #include "ui/widgets/FileList.h"
 
+#include "ui/widgets/ProgressRowDelegate.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QRegularExpression>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -12,6 +15,9 @@ namespace marulo {
 namespace {
 
 constexpr int RowHeight = 12;
+// A tenth of a second between repaints of a running row: smooth to the eye,
+// and cheap while a converter reports its progress many times a second.
+constexpr int RepaintInterval = 100;
 
 // Patterns are compared without regard to case: SONG.WAV is a WAV file.
 QList<QRegularExpression> patternsOf(const QString& mask) {
@@ -33,7 +39,16 @@ bool matchesAny(const QString& name, const QList<QRegularExpression>& patterns) 
 
 } // namespace
 
-FileList::FileList(QWidget* parent) : QListWidget(parent), watcher_(new QFileSystemWatcher(this)) {
+FileList::FileList(QWidget* parent)
+    : QListWidget(parent), watcher_(new QFileSystemWatcher(this)), repaintTimer_(new QTimer(this)) {
+    setItemDelegate(new ProgressRowDelegate(
+        [this](const QModelIndex& index) {
+            return progress_.isEmpty() ? std::nullopt : progress(pathAt(index));
+        },
+        this));
+    repaintTimer_->setSingleShot(true);
+    repaintTimer_->setInterval(RepaintInterval);
+    connect(repaintTimer_, &QTimer::timeout, this, &FileList::repaintChanged);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
     connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &FileList::refresh);
@@ -107,14 +122,42 @@ QStringList FileList::listedPaths() const {
 
 void FileList::setProgress(const QString& path, double percent)
 {
+    const auto found = progress_.constFind(path);
+    if (found != progress_.constEnd() && *found == percent)
+        return;
     progress_.insert(path, percent);
-    viewport()->update();
+    markChanged(path);
 }
 
 void FileList::clearProgress(const QString& path)
 {
     if (progress_.remove(path) > 0)
-        viewport()->update();
+        markChanged(path);
+}
+
+void FileList::markChanged(const QString& path)
+{
+    changed_.insert(path);
+    if (!repaintTimer_->isActive())
+        repaintTimer_->start();
+}
+
+void FileList::repaintChanged()
+{
+    const QDir folder(directory_);
+    for (const QString& path : std::as_const(changed_)) {
+        const QFileInfo file(path);
+        if (directory_.isEmpty() || QDir(file.absolutePath()) != folder)
+            continue;
+        for (QListWidgetItem* shown : findItems(file.fileName(), Qt::MatchFixedString | Qt::MatchCaseSensitive))
+            viewport()->update(visualItemRect(shown));
+    }
+    changed_.clear();
+}
+
+QString FileList::pathAt(const QModelIndex& index) const
+{
+    return QDir(directory_).filePath(index.data(Qt::DisplayRole).toString());
 }
 
 std::optional<double> FileList::progress(const QString& path) const

@@ -2,12 +2,14 @@
 
 #include <QHash>
 #include <QListWidget>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
 class QFileSystemWatcher;
+class QTimer;
 
 namespace marulo {
 
@@ -42,12 +44,21 @@ public:
     void setProgress(const QString& path, double percent);
     void clearProgress(const QString& path);
     std::optional<double> progress(const QString& path) const;
+    // Full path of the file in a row of the list.
+    QString pathAt(const QModelIndex& index) const;
 
 private:
+    // Repaints the rows whose share changed since the last time, at most ten
+    // times a second however often the converters report.
+    void markChanged(const QString& path);
+    void repaintChanged();
+
     QString directory_;
     QString mask_;
     QHash<QString, double> progress_; // by full path
     QFileSystemWatcher* watcher_ = nullptr;
+    QSet<QString> changed_; // paths whose row waits for a repaint
+    QTimer* repaintTimer_ = nullptr;
 };
 
 } // namespace marulo

@@ -5,7 +5,7 @@
 namespace marulo {
 
 // Rows of one fixed height in pixels, whatever the font would ask for: the
-// drop-down lists of the value fields keep their design's row height although
+// drop-down lists of the value fields keep their 15-pixel rows although
 // their bold 15-pixel font would make the style's rows taller.
 class FixedRowDelegate : public QStyledItemDelegate {
 public:

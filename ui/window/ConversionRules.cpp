@@ -19,8 +19,7 @@ void TForm1::runConversion(void (ConversionJob::*press)())
     if (conversionRunning_)
         return;
     // What an earlier run reported gives way to the text the rules wrote last.
-    if (noticeShowing_)
-        setStatusText(designedText_);
+    withdrawNotice();
     conversionRunning_ = true;
     {
         FormConversionWindow window(*this, ui);

@@ -79,7 +79,7 @@ constexpr Ctl TabOrder[] = {
     Ctl::ComB6, Ctl::ComB1, Ctl::ComB2, Ctl::ComB3, Ctl::ComB4, Ctl::DCB1, Ctl::DLB1, Ctl::FLB1, Ctl::B1,  Ctl::B2,  Ctl::B3,
 };
 
-QFont designFont(int pixels, bool bold) {
+QFont windowFont(int pixels, bool bold) {
     QFont font(QString::fromUtf8(FormTexts::FontFamily));
     font.setPixelSize(pixels);
     font.setBold(bold);
@@ -103,7 +103,7 @@ void applyCaption(QWidget* widget, const QString& text) {
 }
 
 void applyValueFont(QWidget* widget, const FormTexts::FontRow& row) {
-    widget->setFont(designFont(row.pixels, row.boldRed));
+    widget->setFont(windowFont(row.pixels, row.boldRed));
     if (!row.boldRed)
         return;
     // Red only while usable: a disabled field greys its text like any other.
@@ -128,7 +128,7 @@ void TForm1::buildLayout() {
     setWindowTitle(QString::fromUtf8(WindowCaption));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(designFont(WindowFontPixels, false));
+    setFont(windowFont(WindowFontPixels, false));
     setFixedSize(ClientWidth, ClientHeight);
 
     QWidget* p1 = make<QWidget>(ui, Ctl::P1, this);
@@ -191,7 +191,7 @@ void TForm1::makeValueFields(QWidget* p1) {
 void TForm1::makeListsAndButtons(QWidget* p1) {
     make<DriveSelector>(ui, Ctl::DCB1, p1);
     make<FolderList>(ui, Ctl::DLB1, p1);
-    make<FileList>(ui, Ctl::FLB1, p1)->setMask(QString::fromLatin1(FormTexts::FileMask));
+    make<FileList>(ui, Ctl::FLB1, p1)->setMask(QString::fromLatin1(FormTexts::EncodeMask));
 
     // Enter on a focused button presses it, as the window system's buttons do.
     for (Ctl button : {Ctl::B1, Ctl::B2, Ctl::B3})

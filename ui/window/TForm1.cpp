@@ -2,6 +2,8 @@
 
 #include "core/ConverterTable.h"
 #include "core/ToolPath.h"
+#include "launcher/ToolLauncher.h"
+#include "ui/log/LogWindow.h"
 #include "ui/widgets/FolderList.h"
 #include "ui/widgets/RadioGroup.h"
 #include "ui/texts/RunTexts.h"
@@ -14,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStatusBar>
 
 #include <string>
@@ -63,20 +66,30 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     connectRules();
     forwardKeys();
     makeStopKey();
+    openLogOnRequest();
 }
 
 TForm1::~TForm1() = default;
 
-void TForm1::setStatusText(const QString& text) {
-    designedText_ = text;
-    noticeShowing_ = false;
-    ui.SB1()->showMessage(text);
+RunLog& TForm1::runLog() { return runLog_; }
+
+void TForm1::showRunLog() {
+    if (!logWindow_)
+        logWindow_ = new LogWindow(runLog_, this);
+    logWindow_->show();
+    logWindow_->raise();
+    logWindow_->activateWindow();
 }
 
-void TForm1::showNotice(const QString& text) {
-    noticeShowing_ = true;
-    ui.SB1()->showMessage(text);
+// Inputs the window leaves unused otherwise: the status bar shows the same
+// text after the double-click as before it.
+void TForm1::openLogOnRequest() {
+    ui.SB1()->installEventFilter(this);
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), this);
+    connect(shortcut, &QShortcut::activated, this, &TForm1::showRunLog);
 }
+
+void TForm1::setStatusText(const QString& text) { ui.SB1()->showMessage(text); }
 
 QString TForm1::statusText() const { return ui.SB1()->currentMessage(); }
 
@@ -95,7 +108,12 @@ void TForm1::FormActivate() {
 }
 
 bool TForm1::ConverterPresent(std::string_view fileName) const {
-    return ToolIsPresent(ToolPath(toUtf8(ToolFolder), fileName));
+    // Any entry of that name in the tool folder counts, as always; and so
+    // does a converter the launcher would find and run (beside the program,
+    // in the installed converter folder, on the search path), since a
+    // started-from-anywhere program must not call it missing.
+    return ToolIsPresent(ToolPath(toUtf8(ToolFolder), fileName)) ||
+           !ToolLauncher::Locate(QString::fromUtf8(fileName.data(), qsizetype(fileName.size()))).isEmpty();
 }
 
 void TForm1::bringForward() {
@@ -112,6 +130,7 @@ bool TForm1::event(QEvent* event) {
         activatedOnce_ = true;
         const bool handled = QWidget::event(event);
         FormActivate();
+        emit startUpCheckDone();
         return handled;
     }
     return QWidget::event(event);
@@ -129,6 +148,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    if (logWindow_)
+        logWindow_->close();
 }
 
 void TForm1::connectRules() {
@@ -170,6 +191,10 @@ void TForm1::forwardKeys() {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui.SB1() && event->type() == QEvent::MouseButtonDblClick) {
+        showRunLog();
+        return true;
+    }
     if (!isEnter(event))
         return QWidget::eventFilter(watched, event);
     auto* control = qobject_cast<QWidget*>(watched);

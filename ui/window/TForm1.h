@@ -16,6 +16,7 @@ class QShortcut;
 namespace marulo {
 
 class ConversionJob;
+class LogWindow;
 namespace test {
 class Harness;
 }
@@ -33,13 +34,9 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // The status bar's one simple text, as the window's rules write it.
+    // The status bar's one simple text.
     void setStatusText(const QString& text);
     QString statusText() const;
-    // A text the window's rules do not write (a run's report, the Exit notice
-    // during a run): shown like theirs, and at the next press of a conversion
-    // button it gives way to the text the rules wrote last.
-    void showNotice(const QString& text);
 
     // Start-up check, at the first activation: captures the tool folder.
     void FormActivate();
@@ -72,16 +69,39 @@ public:
     // Esc during a run: stops every running converter and starts nothing more.
     void stopConversion();
 
-    // Every converter step of the session; the log window reads it.
-    RunLog& runLog() { return runLog_; }
-
     // The policy the next press runs with; a run keeps the one of its press.
     RunPolicy runPolicy() const { return runPolicy_; }
     void setRunPolicy(const RunPolicy& policy) { runPolicy_ = policy; }
 
+    // Every converter step of the session; the log window shows it.
+    RunLog& runLog();
+    // Opens the log window, or brings it forward when it is open already. A
+    // double-click on the status bar and Ctrl+Shift+L do the same.
+    void showRunLog();
+
     // A later start of the program asked for this window: restore it if
     // minimised, show it and bring it to the front.
     void bringForward();
+
+    // Opens a folder, or a file's folder selecting the file when the list
+    // shows it, as a double click in the folder list would (LocationRules.cpp).
+    enum class LocationOutcome { Opened, FileNotListed, NotOpened };
+    LocationOutcome openLocation(const QString& path);
+    // The status text that reports an outcome other than Opened; empty for Opened.
+    static QString noticeText(LocationOutcome outcome, const QString& path);
+
+    // A status text none of the window's rules writes (a path that could not
+    // be opened; a run's report; the Exit notice during a run). It gives way
+    // at the next press of a conversion button to the text the rules wrote last.
+    void showNotice(const QString& text);
+    void withdrawNotice();
+
+    // True once the first activation has captured the tool folder.
+    bool startUpChecked() const { return activatedOnce_; }
+
+signals:
+    // After the first activation's converter check.
+    void startUpCheckDone();
 
 protected:
     bool event(QEvent* event) override;
@@ -103,6 +123,7 @@ private:
     void linkLists();     // FormLayout.cpp: drive, folder and file lists
     void connectRules();  // TForm1.cpp
     void forwardKeys();   // TForm1.cpp: which key rule each control has
+    void openLogOnRequest(); // TForm1.cpp: status bar double-click, Ctrl+Shift+L
     void runConversion(void (ConversionJob::*press)()); // ConversionRules.cpp
     void makeStopKey();                                  // ConversionRules.cpp
     // Whether a converter of that name stands in the tool folder captured at activation.
@@ -114,18 +135,19 @@ private:
     QString ToolFolder;
     QString ToolFolderRoot;
     bool activatedOnce_ = false;
+    // The notice in the status bar, and the text it covers.
+    QString notice_;
+    QString textUnderNotice_;
     bool conversionRunning_ = false;
     bool closeRequested_ = false;
-    // The last text the window's rules wrote, and whether a notice hides it.
-    QString designedText_;
-    bool noticeShowing_ = false;
-    ConversionJob* runningJob_ = nullptr;
-    QShortcut* stopKey_ = nullptr;
-    RunLog runLog_;
+    ConversionJob* runningJob_ = nullptr; // while a press runs
+    QShortcut* stopKey_ = nullptr;        // Esc, enabled while a press runs
     // The options of the last press: a press in mode WAV builds no encoder
     // prefix and keeps the one before.
     EncoderOptions heldOptions_;
     RunPolicy runPolicy_;
+    RunLog runLog_;
+    LogWindow* logWindow_ = nullptr; // made at its first opening
 };
 
 } // namespace marulo

@@ -35,6 +35,8 @@ ConverterProcess::ConverterProcess(QObject* parent) : QObject(parent)
     killTimer_.setSingleShot(true);
     killTimer_.setInterval(KillAfterMs);
     connect(&killTimer_, &QTimer::timeout, this, [this] { signalGroup(SIGKILL); });
+    flushTimer_.setSingleShot(true);
+    connect(&flushTimer_, &QTimer::timeout, this, [this] { reportProgress(true); });
 
     connect(&process_, &QProcess::started, this, [this] { group_ = process_.processId(); });
     connect(&process_, &QProcess::readyReadStandardOutput, this, &ConverterProcess::readOutput);
@@ -132,8 +134,14 @@ void ConverterProcess::reportProgress(bool last)
     const std::optional<double> percent = scan_.percent();
     if (!percent || percent == reported_ || !onProgress_)
         return;
-    if (!last && reported_ && sinceReport_.elapsed() < ProgressIntervalMs)
+    if (!last && reported_ && sinceReport_.elapsed() < ProgressIntervalMs) {
+        // Held back, not dropped: a converter that falls silent after this
+        // value must not leave an older one showing.
+        if (!flushTimer_.isActive())
+            flushTimer_.start(static_cast<int>(ProgressIntervalMs - sinceReport_.elapsed()));
         return;
+    }
+    flushTimer_.stop();
     reported_ = percent;
     sinceReport_.restart();
     onProgress_(*percent);
@@ -149,6 +157,7 @@ void ConverterProcess::end(RunOutcome outcome)
     }
     ended_ = true;
     killTimer_.stop();
+    flushTimer_.stop();
     if (stopRequested_ && group_ > 0)
         signalGroup(SIGKILL); // whatever of the group outlived its leader
     reportProgress(true);

@@ -27,7 +27,8 @@ class ConverterProcess : public QObject {
 public:
     // How long a stopped converter has to end after SIGTERM before SIGKILL.
     static constexpr int KillAfterMs = 2000;
-    // Progress reports at most this often, plus the last one before the end.
+    // Progress reports at most this often; a value held back is reported when
+    // the interval is over, and the last one before the end.
     static constexpr int ProgressIntervalMs = 100;
 
     explicit ConverterProcess(QObject* parent = nullptr);
@@ -58,6 +59,7 @@ private:
 
     QProcess process_;
     QTimer killTimer_;
+    QTimer flushTimer_; // armed only while a value is held back
     QString name_;    // the line's first argument, for the reports
     QString program_;
     qint64 group_ = 0; // the converter's pid, which is its group's id

@@ -1,27 +1,26 @@
 #include "core/ConversionJob.h"
 
 #include "core/ConversionTexts.h"
-#include "core/ConverterTable.h"
 #include "core/WorkPaths.h"
+
+#include <algorithm>
 
 namespace marulo {
 
-FileNames NamesOf(const std::string& baseFolder, const std::string& inputPath)
+struct ConversionJob::FileRun {
+    std::string path;
+    std::unique_ptr<FileNames> names; // made when the file comes up
+    std::unique_ptr<FileSteps> steps; // while it runs, and its result after
+};
+
+ConversionJob::ConversionJob(ConversionWindow& window, StepRunner& runner, FileOperations& files,
+                             EncoderOptions& heldOptions, RunPolicy policy)
+    : window_(window), runner_(runner), files_(files), options_(heldOptions), policy_(policy)
 {
-    FileNames names;
-    names.BaseFolder = baseFolder;
-    names.InputPath = inputPath;
-    names.InputName = InputName(inputPath, baseFolder);
-    names.Stem3 = Stem3(names.InputName);
-    names.Stem4 = Stem4(names.InputName);
-    return names;
+    policy_.jobs = std::max(1, policy_.jobs);
 }
 
-ConversionJob::ConversionJob(ConversionWindow& window, ToolRunner& runner, FileOperations& files,
-                             EncoderOptions& heldOptions)
-    : window_(window), runner_(runner), files_(files), options_(heldOptions)
-{
-}
+ConversionJob::~ConversionJob() = default;
 
 void ConversionJob::BuildOptions()
 {
@@ -37,9 +36,10 @@ void ConversionJob::ConvertSelectedFile()
         window_.SetStatusText(std::string(ConversionTexts::NoFileSelected));
         return;
     }
-    const FileNames names = NamesOf(baseFolder, inputPath);
     files_.MakeFolder(WorkFolder(baseFolder));
-    ConvertOneFile(names);
+    // One file: the selection stays as the user made it.
+    policy_.jobs = 1;
+    Begin({inputPath}, baseFolder, false);
 }
 
 void ConversionJob::ConvertListedFiles()
@@ -55,68 +55,156 @@ void ConversionJob::ConvertListedFiles()
         return;
     }
     files_.MakeFolder(WorkFolder(baseFolder));
-    for (const std::string& path : paths) {
-        window_.SelectListedFile(path);
-        ConvertOneFile(NamesOf(baseFolder, path));
-    }
+    Begin(paths, baseFolder, true);
 }
 
-bool ConversionJob::ConvertOneFile(const FileNames& names)
+void ConversionJob::Begin(const std::vector<std::string>& paths, const std::string& baseFolder, bool followSelection)
 {
-    if (window_.Decode()) {
-        const EncodeMode mode = window_.Mode();
-        const std::string decoded = mode == EncodeMode::Flac ? FlacWavPath(names.BaseFolder, names.Stem4)
-                                                             : WorkWavPath(names.BaseFolder, names.Stem3);
-        const auto command = BuildDecodeCommand(mode, names.InputPath, decoded);
-        return !command || RunStep(*command, names);
-    }
-
-    const std::string workWav = WorkWavPath(names.BaseFolder, names.Stem3);
-    bool normalised = false;
-    if (window_.Normalize()) {
-        if (!RunStep(BuildNormalizeCommand(options_.NormalizeOption, workWav, names.InputPath), names))
-            return false;
-        normalised = true;
-    }
-
-    // Without this file's own normalised copy the encoder reads the selected
-    // file itself: a copy left by an earlier conversion is never encoded, and
-    // the input is named as the list gave it, whatever the case of its extension.
-    const std::string& encoderInput = normalised && window_.Normalize() ? workWav : names.InputPath;
-    const auto command = BuildEncodeCommand(window_.Mode(), options_.EncoderPrefix, encoderInput,
-                                            OutputPath(names.BaseFolder, names.Stem3, options_.OutputExtension));
-    if (!command)
-        return true; // mode WAV: the normalised copy is the result
-    // Every press so far was in mode WAV, which builds no encoder prefix, and
-    // the mode was changed during the run: the line would begin with a path.
-    // Nothing is run, and the user is told the file was not encoded.
-    if (options_.EncoderPrefix.empty()) {
-        ReportFailure(ConverterOf(window_.Mode()).encoder, names);
-        return false;
-    }
-    if (!RunStep(*command, names))
-        return false;
-
-    // Only the copy this conversion wrote is removed: a file of that name that
-    // an earlier conversion left (a WAV-mode result, a decoded file) stays.
-    if (normalised && window_.DeleteTemp() && window_.Mode() != EncodeMode::Wav)
-        files_.RemoveFile(workWav);
-    return true;
+    fileRuns_.clear();
+    fileRuns_.reserve(paths.size());
+    for (const std::string& path : paths)
+        fileRuns_.push_back({path, nullptr, nullptr});
+    // Every file has the base folder of the press, so only the path is kept
+    // per file until it comes up.
+    baseFolder_ = baseFolder;
+    summary_ = RunSummary{};
+    summary_.files = static_cast<int>(paths.size());
+    followSelection_ = followSelection;
+    finished_ = false;
+    Advance();
 }
 
-bool ConversionJob::RunStep(const CommandLine& command, const FileNames& names)
+// Starts files while lanes are free. A file waits while a running file could
+// write one of its paths, and every later file waits behind it, so files start
+// in list order and the results are those of one file after another.
+void ConversionJob::Advance()
 {
-    const RunOutcome outcome = runner_.RunToolAndWait(command);
-    if (outcome.succeeded())
-        return true;
-    const std::vector<std::string> arguments = command.arguments();
-    ReportFailure(arguments.empty() ? std::string_view() : std::string_view(arguments.front()), names);
-    return false;
+    if (advancing_)
+        return;
+    advancing_ = true;
+    while (!stopping_ && next_ < fileRuns_.size() && running_.size() < std::size_t(policy_.jobs)) {
+        FileRun& file = fileRuns_[next_];
+        if (!file.names)
+            file.names = std::make_unique<FileNames>(NamesOf(baseFolder_, file.path));
+        if (!MayStart(file))
+            break;
+        StartFile(next_++);
+    }
+    advancing_ = false;
+    if (running_.empty() && (stopping_ || next_ >= fileRuns_.size()))
+        Finish();
 }
 
-void ConversionJob::ReportFailure(std::string_view converter, const FileNames& names)
+bool ConversionJob::MayStart(const FileRun& file) const
 {
-    window_.SetStatusText(ConversionTexts::StepFailed(converter, names.InputName));
+    return std::none_of(running_.begin(), running_.end(),
+                        [&](std::size_t other) { return ShareALane(*fileRuns_[other].names, *file.names); });
+}
+
+void ConversionJob::StartFile(std::size_t index)
+{
+    FileRun& file = fileRuns_[index];
+    file.steps = std::make_unique<FileSteps>(window_, files_, options_, *file.names, policy_.existing);
+    running_.push_back(index);
+    if (followSelection_)
+        window_.SelectListedFile(file.path);
+    RunNextStep(index);
+}
+
+void ConversionJob::RunNextStep(std::size_t index)
+{
+    FileSteps& steps = *fileRuns_[index].steps;
+    std::optional<Step> step = stopping_ ? std::nullopt : steps.Next();
+    if (!step) {
+        FileDone(index);
+        return;
+    }
+    StepStart start;
+    start.id = nextStepId_++;
+    start.command = std::move(step->command);
+    start.converter = std::move(step->converter);
+    start.outputPath = std::move(step->outputPath);
+    start.inputPath = steps.names().InputPath;
+    start.inputName = steps.names().InputName;
+    start.index = static_cast<int>(index) + 1;
+    start.count = summary_.files;
+    const int id = start.id;
+    runner_.Start(start, [this, index, id](const RunOutcome& outcome) { StepEnded(index, id, outcome); });
+}
+
+void ConversionJob::StepEnded(std::size_t index, int id, const RunOutcome& outcome)
+{
+    const RunOutcome verdict = fileRuns_[index].steps->Finish(outcome);
+    runner_.Ended(id, verdict);
+    RunNextStep(index);
+    Advance();
+}
+
+void ConversionJob::FileDone(std::size_t index)
+{
+    running_.erase(std::find(running_.begin(), running_.end(), index));
+    FileRun& file = fileRuns_[index];
+    switch (file.steps->result()) {
+    case FileSteps::Result::Converted:
+        ++summary_.converted;
+        break;
+    case FileSteps::Result::Failed:
+        if (summary_.failed == 0 || index < firstFailed_)
+            firstFailed_ = index;
+        ++summary_.failed;
+        break;
+    case FileSteps::Result::Skipped:
+        ++summary_.skipped;
+        window_.NoteSkipped(file.names->InputName, file.steps->existingResult());
+        break;
+    case FileSteps::Result::Stopped:
+        break;
+    }
+    // The failed file's converter is kept for the report; the steps go, so a
+    // folder of many files holds only the running ones.
+    if (file.steps->result() != FileSteps::Result::Failed)
+        file.steps.reset();
+    file.names.reset();
+}
+
+void ConversionJob::Stop()
+{
+    if (finished_ || stopping_)
+        return;
+    stopping_ = true;
+    summary_.stopped = true;
+    runner_.StopAll();
+}
+
+void ConversionJob::Finish()
+{
+    if (finished_)
+        return;
+    finished_ = true;
+    Report();
+    fileRuns_.clear();
+    next_ = 0;
+    stopping_ = false;
+    if (onFinished_)
+        onFinished_();
+}
+
+void ConversionJob::Report()
+{
+    if (summary_.stopped) {
+        window_.ShowNotice(ConversionTexts::Stopped(summary_.files, summary_.converted, summary_.failed));
+        return;
+    }
+    if (summary_.failed > 0) {
+        const FileSteps& first = *fileRuns_[firstFailed_].steps;
+        const std::string& name = first.names().InputName;
+        window_.ShowNotice(summary_.failed == 1
+                               ? ConversionTexts::StepFailed(first.failedConverter(), name)
+                               : ConversionTexts::SomeFailed(summary_.files, summary_.failed, first.failedConverter(), name));
+        return;
+    }
+    if (!followSelection_ && summary_.skipped == summary_.files)
+        window_.ShowNotice(std::string(ConversionTexts::ResultExists));
 }
 
 } // namespace marulo

@@ -2,52 +2,87 @@
 
 #include "core/CommandBuilder.h"
 #include "core/ConversionWindow.h"
+#include "core/FileNames.h"
 #include "core/FileOperations.h"
-#include "core/ToolRunner.h"
+#include "core/FileSteps.h"
+#include "core/RunPolicy.h"
+#include "core/StepRunner.h"
 
+#include <functional>
+#include <memory>
 #include <string>
-#include <string_view>
+#include <vector>
 
 namespace marulo {
 
-// The names of one file of a conversion.
-struct FileNames {
-    std::string BaseFolder;
-    std::string InputPath;
-    std::string InputName;
-    std::string Stem3;
-    std::string Stem4;
+// How far a run came, for its report.
+struct RunSummary {
+    int files = 0;     // the press's files
+    int converted = 0;
+    int failed = 0;
+    int skipped = 0;
+    bool stopped = false; // the user stopped the run
 };
 
-FileNames NamesOf(const std::string& baseFolder, const std::string& inputPath);
-
-// "Single Encode" and "ALL Encode" as sequential steps. Each converter step
-// returns only when its converter has ended, so the window, the runner and the
-// file operations must stay valid for the whole call. The options are held by
-// the caller from one press to the next: mode WAV builds no encoder prefix and
-// keeps the one of the press before.
+// "Single Encode" and "ALL Encode". A press starts its run and returns; the
+// run goes on each time the runner reports that a converter ended, and
+// finished() turns true after the last step (onFinished is called then). With
+// one job it is exactly the old sequence: each file's steps in order, one file
+// after another. With more, up to `jobs` files run at once, started strictly
+// in list order, and a file that could write the same path as a running one
+// (ShareALane) waits for it. The options are held by the caller from one
+// press to the next: mode WAV builds no encoder prefix and keeps the one of
+// the press before.
 class ConversionJob {
 public:
-    ConversionJob(ConversionWindow& window, ToolRunner& runner, FileOperations& files, EncoderOptions& heldOptions);
+    ConversionJob(ConversionWindow& window, StepRunner& runner, FileOperations& files, EncoderOptions& heldOptions,
+                  RunPolicy policy = {});
+    ~ConversionJob();
 
     // "Single Encode": the selected file.
     void ConvertSelectedFile();
     // "ALL Encode": every file the list shows at the press.
     void ConvertListedFiles();
+    // Esc: stops every running converter; nothing further starts.
+    void Stop();
 
-    // The steps for one file. Returns false when a step failed; the window's
-    // status bar then names the converter and the file.
-    bool ConvertOneFile(const FileNames& names);
+    bool finished() const { return finished_; }
+    void setOnFinished(std::function<void()> onFinished) { onFinished_ = std::move(onFinished); }
+    const RunSummary& summary() const { return summary_; }
 
 private:
+    struct FileRun;
+
     void BuildOptions();
-    bool RunStep(const CommandLine& command, const FileNames& names);
-    void ReportFailure(std::string_view converter, const FileNames& names);
+    void Begin(const std::vector<std::string>& paths, const std::string& baseFolder, bool followSelection);
+    void Advance();
+    bool MayStart(const FileRun& file) const;
+    void StartFile(std::size_t index);
+    void RunNextStep(std::size_t index);
+    void StepEnded(std::size_t index, int id, const RunOutcome& outcome);
+    void FileDone(std::size_t index);
+    void Finish();
+    void Report();
 
     ConversionWindow& window_;
-    ToolRunner& runner_;
+    StepRunner& runner_;
     FileOperations& files_;
     EncoderOptions& options_;
+    RunPolicy policy_;
+
+    std::string baseFolder_;
+    std::vector<FileRun> fileRuns_;
+    std::size_t next_ = 0;       // the next file to start, in list order
+    std::vector<std::size_t> running_;
+    bool followSelection_ = false;
+    bool stopping_ = false;
+    bool finished_ = true;
+    int nextStepId_ = 0;
+    std::size_t firstFailed_ = 0; // valid while summary_.failed > 0
+    RunSummary summary_;
+    std::function<void()> onFinished_;
+    // Guards against a runner that reports a step's end from inside Start().
+    bool advancing_ = false;
 };
 
 } // namespace marulo

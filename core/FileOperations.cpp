@@ -3,6 +3,10 @@
 #include <filesystem>
 #include <system_error>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace marulo {
 
 namespace {
@@ -29,5 +33,41 @@ void LocalFileOperations::RemoveFile(const std::string& path)
         return;
     std::filesystem::remove(target, ignored);
 }
+
+#ifndef _WIN32
+FileState LocalFileOperations::Stat(const std::string& path)
+{
+    // stat() gives size, time and inode in one call, which is all a step's
+    // before-and-after comparison needs.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return {};
+    FileState state;
+    state.exists = true;
+    state.regular = S_ISREG(info.st_mode);
+    state.size = static_cast<std::uint64_t>(info.st_size);
+    state.modifiedNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    state.inode = static_cast<std::uint64_t>(info.st_ino);
+    return state;
+}
+#else
+FileState LocalFileOperations::Stat(const std::string& path)
+{
+    std::error_code error;
+    const std::filesystem::path target = FromUtf8(path);
+    const std::filesystem::file_status status = std::filesystem::status(target, error);
+    if (error || !std::filesystem::exists(status))
+        return {};
+    FileState state;
+    state.exists = true;
+    state.regular = std::filesystem::is_regular_file(status);
+    if (state.regular) {
+        state.size = static_cast<std::uint64_t>(std::filesystem::file_size(target, error));
+        state.modifiedNs = static_cast<std::int64_t>(
+            std::filesystem::last_write_time(target, error).time_since_epoch().count());
+    }
+    return state;
+}
+#endif
 
 } // namespace marulo

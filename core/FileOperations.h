@@ -1,8 +1,21 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace marulo {
+
+// What stood at a path at one moment: enough to tell afterwards whether a
+// converter created or changed the file there.
+struct FileState {
+    bool exists = false;
+    bool regular = false; // a plain file, not a folder or anything else
+    std::uint64_t size = 0;
+    std::int64_t modifiedNs = 0;
+    std::uint64_t inode = 0; // 0 where the file system has none to give
+
+    bool operator==(const FileState&) const = default;
+};
 
 // The only changes a conversion makes to the file system itself; everything
 // else is written by the converters.
@@ -14,13 +27,16 @@ public:
     virtual void MakeFolder(const std::string& path) = 0;
     // A file that is missing or in use is no error either.
     virtual void RemoveFile(const std::string& path) = 0;
+    // One read of the file system; a path that cannot be read counts as absent.
+    virtual FileState Stat(const std::string& path) = 0;
 };
 
-// The real file system through std::filesystem; paths are UTF-8.
+// The real file system; paths are UTF-8.
 class LocalFileOperations : public FileOperations {
 public:
     void MakeFolder(const std::string& path) override;
     void RemoveFile(const std::string& path) override;
+    FileState Stat(const std::string& path) override;
 };
 
 } // namespace marulo

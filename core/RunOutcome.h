@@ -5,16 +5,18 @@
 
 namespace marulo {
 
-// How one converter run ended. A step counts as done only when the converter
-// ran and exited with status 0; everything else stops the file's later steps.
+// How one converter step ended. A step counts as done only when the converter
+// ran, exited with status 0 and left its result; everything else stops the
+// file's later steps.
 struct RunOutcome {
     enum class Kind {
         Succeeded,
-        NotFound,      // no executable of that name in any folder looked at
-        FailedToStart, // found, but the system would not start it
+        NotFound,         // no executable of that name in any folder looked at
+        FailedToStart,    // found, but the system would not start it
         Crashed,
         ExitedWithStatus, // ended normally with a non-zero status
-        Abandoned,        // the wait was cut short; the converter is left running
+        NoResult,         // exited with status 0 but left no file (or an empty one) at its output path
+        Stopped,          // ended because the user stopped the run
     };
 
     Kind kind = Kind::Succeeded;
@@ -26,7 +28,12 @@ struct RunOutcome {
     bool succeeded() const { return kind == Kind::Succeeded; }
 };
 
-// A short English description for logs: "exited with status 2", "crashed", ...
+// A short English description for the launcher's reports on standard error:
+// "exited with status 2", "crashed", ...
 std::string Describe(const RunOutcome& outcome);
+
+// The outcome as the run log words it: "succeeded", "not found", "could not
+// start", "crashed", "exit status 2", "wrote no result", "stopped by the user".
+std::string LogWording(const RunOutcome& outcome);
 
 } // namespace marulo

@@ -2,13 +2,15 @@
 
 #include "core/ConversionWindow.h"
 #include "core/FileOperations.h"
-#include "core/ToolRunner.h"
+#include "core/StepRunner.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <deque>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,7 +18,7 @@ namespace marulo::test {
 
 // Everything the conversion does, in order, as one readable list:
 // "run <command text>", "mkdir <path>", "remove <path>", "select <path>",
-// "status <text>".
+// "status <text>" (a designed message or a report of the run), "skip <name>".
 struct Journal {
     QStringList events;
     void add(const QString& what, const std::string& detail) { events << what + ' ' + QString::fromStdString(detail); }
@@ -36,6 +38,7 @@ public:
     std::vector<std::string> listed;
     int settingsTaken = 0;
     std::string status;
+    int notices = 0; // how many of the status texts were the run's own reports
 
     EncoderSettings TakeSettings() override
     {
@@ -61,46 +64,133 @@ public:
         status = text;
         journal_.add("status", text);
     }
+    void ShowNotice(const std::string& text) override
+    {
+        ++notices;
+        SetStatusText(text);
+    }
+    void NoteSkipped(const std::string& inputName, const std::string&) override { journal_.add("skip", inputName); }
 
 private:
     Journal& journal_;
 };
 
-// Succeeds unless told otherwise; `during` runs while the "converter" runs,
-// as a user's click would in the window.
-class FakeRunner : public ToolRunner {
+// A file system of names only: what the converters "wrote" and what a test
+// put there beforehand.
+class FakeFiles : public FileOperations {
 public:
-    explicit FakeRunner(Journal& journal) : journal_(journal) {}
+    explicit FakeFiles(Journal& journal) : journal_(journal) {}
 
-    std::map<std::string, RunOutcome> outcomeOf; // by converter name
-    std::string failOnlyFor;                     // a text the failing line must hold
-    std::function<void(const CommandLine&)> during;
-    std::vector<CommandLine> commands;
+    std::map<std::string, FileState> entries;
 
-    RunOutcome RunToolAndWait(const CommandLine& commandLine) override
+    void MakeFolder(const std::string& path) override { journal_.add("mkdir", path); }
+    void RemoveFile(const std::string& path) override
     {
-        commands.push_back(commandLine);
-        journal_.add("run", commandLine.text());
-        if (during)
-            during(commandLine);
-        const auto found = outcomeOf.find(commandLine.arguments().front());
-        if (found == outcomeOf.end() || commandLine.text().find(failOnlyFor) == std::string::npos)
-            return {};
-        return found->second;
+        journal_.add("remove", path);
+        entries.erase(path);
+    }
+    FileState Stat(const std::string& path) override
+    {
+        const auto found = entries.find(path);
+        return found == entries.end() ? FileState{} : found->second;
+    }
+    // A converter writing `size` bytes at path, a moment later than anything before.
+    void Write(const std::string& path, std::uint64_t size = 1)
+    {
+        FileState& state = entries[path];
+        state = {true, true, size, ++clock_, 7};
     }
 
 private:
     Journal& journal_;
+    std::int64_t clock_ = 0;
 };
 
-class FakeFiles : public FileOperations {
+// Succeeds (and writes its output) unless told otherwise; `during` runs while
+// the "converter" runs, as a user's click would in the window. The steps end
+// in the order they were started when the test drains them.
+class FakeRunner : public StepRunner {
 public:
-    explicit FakeFiles(Journal& journal) : journal_(journal) {}
-    void MakeFolder(const std::string& path) override { journal_.add("mkdir", path); }
-    void RemoveFile(const std::string& path) override { journal_.add("remove", path); }
+    FakeRunner(Journal& journal, FakeFiles& files) : journal_(journal), files_(files) {}
+
+    std::map<std::string, RunOutcome> outcomeOf; // by converter name
+    std::string failOnlyFor;                     // a text the failing line must hold
+    std::set<std::string> writesNothing;         // converters that "succeed" without a result
+    bool failedStepsWrite = false;               // a failing converter leaves half a file behind
+    std::function<void(const CommandLine&)> during;
+    std::vector<CommandLine> commands;
+    std::vector<StepStart> starts;
+    std::map<int, RunOutcome> verdicts;
+    int stopCalls = 0;
+
+    void Start(const StepStart& step, Done done) override
+    {
+        commands.push_back(step.command);
+        starts.push_back(step);
+        journal_.add("run", step.command.text());
+        if (during)
+            during(step.command);
+        pending_.push_back({step, std::move(done)});
+    }
+    void Ended(int id, const RunOutcome& verdict) override { verdicts[id] = verdict; }
+    void StopAll() override { ++stopCalls; stopping_ = true; }
+
+    std::size_t running() const { return pending_.size(); }
+
+    // Ends the earliest running step; false when none runs.
+    bool EndOne()
+    {
+        if (pending_.empty())
+            return false;
+        Pending step = std::move(pending_.front());
+        pending_.pop_front();
+        step.done(OutcomeOf(step.start));
+        return true;
+    }
+    // Ends the running step of the press's file k (1-based).
+    bool EndFile(int index)
+    {
+        for (auto it = pending_.begin(); it != pending_.end(); ++it) {
+            if (it->start.index != index)
+                continue;
+            Pending step = std::move(*it);
+            pending_.erase(it);
+            step.done(OutcomeOf(step.start));
+            return true;
+        }
+        return false;
+    }
+    void Drain()
+    {
+        while (EndOne()) {
+        }
+    }
 
 private:
+    struct Pending {
+        StepStart start;
+        Done done;
+    };
+
+    RunOutcome OutcomeOf(const StepStart& step)
+    {
+        if (stopping_)
+            return {RunOutcome::Kind::Stopped, 0, {}};
+        const auto found = outcomeOf.find(step.converter);
+        if (found != outcomeOf.end() && step.command.text().find(failOnlyFor) != std::string::npos) {
+            if (failedStepsWrite)
+                files_.Write(step.outputPath);
+            return found->second;
+        }
+        if (!writesNothing.count(step.converter))
+            files_.Write(step.outputPath);
+        return {};
+    }
+
     Journal& journal_;
+    FakeFiles& files_;
+    std::deque<Pending> pending_;
+    bool stopping_ = false;
 };
 
 } // namespace marulo::test

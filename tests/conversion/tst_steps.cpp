@@ -12,6 +12,7 @@ using namespace marulo::test;
 
 Q_DECLARE_METATYPE(marulo::EncodeMode)
 Q_DECLARE_METATYPE(marulo::RunOutcome::Kind)
+Q_DECLARE_METATYPE(marulo::ExistingResults)
 
 namespace {
 
@@ -25,12 +26,26 @@ QString Status(std::string_view text)
 }
 
 struct Rig {
+    explicit Rig(RunPolicy policy = {}) : job(window, runner, files, held, policy) {}
+
+    // A press, and every converter it starts run to its end.
+    void Single()
+    {
+        job.ConvertSelectedFile();
+        runner.Drain();
+    }
+    void All()
+    {
+        job.ConvertListedFiles();
+        runner.Drain();
+    }
+
     Journal journal;
     FakeWindow window{journal};
-    FakeRunner runner{journal};
     FakeFiles files{journal};
+    FakeRunner runner{journal, files};
     EncoderOptions held;
-    ConversionJob job{window, runner, files, held};
+    ConversionJob job;
 };
 
 } // namespace
@@ -54,6 +69,18 @@ private slots:
     void failedStepStopsTheFile();
     void allEncodeGoesOnAfterAFailure();
     void upperCaseInputIsEncodedAsListed();
+    void resultMustBeThere_data();
+    void resultMustBeThere();
+    void failedStepRemovesOnlyWhatItWrote_data();
+    void failedStepRemovesOnlyWhatItWrote();
+    void silentConverterOverAnEarlierResult();
+    void failuresAreCountedAndTheFirstNamed();
+    void stopEndsTheRun_data();
+    void stopEndsTheRun();
+    void lanes_data();
+    void lanes();
+    void existingResults_data();
+    void existingResults();
 };
 
 // Every row of the table of what one conversion leaves behind, for song.wav
@@ -121,7 +148,7 @@ void ConversionJobTest::leavesBehind()
     rig.window.normalize = normalize;
     rig.window.deleteTemp = deleteTemp;
     rig.window.selected = "/music/" + input.toStdString();
-    rig.job.ConvertSelectedFile();
+    rig.Single();
     QCOMPARE(rig.journal.events, events);
     QVERIFY(rig.window.status.empty());
 }
@@ -130,7 +157,7 @@ void ConversionJobTest::noSelection()
 {
     Rig rig;
     rig.window.listed = {"/music/a.wav"};
-    rig.job.ConvertSelectedFile();
+    rig.Single();
     QCOMPARE(rig.journal.events, QStringList{Status(" ファイルが選択されていません。ファイル一覧より変換ファイルを選択して下さい。")});
     QCOMPARE(rig.window.settingsTaken, 1);
 }
@@ -139,7 +166,7 @@ void ConversionJobTest::emptyList()
 {
     Rig rig;
     rig.window.selected = "/music/a.wav"; // a selection alone is not a list
-    rig.job.ConvertListedFiles();
+    rig.All();
     QCOMPARE(rig.journal.events, QStringList{Status(" フォルダ内に有効なファイルがありません。*.wav ")});
 }
 
@@ -154,7 +181,7 @@ void ConversionJobTest::allEncodeWalksThePressList()
         rig.window.folder = "/elsewhere";
         rig.window.listed = {"/elsewhere/x.wav"};
     };
-    rig.job.ConvertListedFiles();
+    rig.All();
     QStringList expected{Mkdir};
     for (const QString stem : {"a", "b", "c"}) {
         expected << "select /music/" + stem + ".wav"
@@ -171,7 +198,7 @@ void ConversionJobTest::allEncodeDecodesToOneName()
     Rig rig;
     rig.window.decode = true;
     rig.window.listed = {"/music/song.mp2", "/music/song.mp3"};
-    rig.job.ConvertListedFiles();
+    rig.All();
     QCOMPARE(rig.journal.events, (QStringList{Mkdir, "select /music/song.mp2",
                                               "run lame.exe --decode /music/song.mp2 /music/Zorvik/song.wav",
                                               "select /music/song.mp3",
@@ -186,7 +213,7 @@ void ConversionJobTest::optionsAreTakenOncePerPress()
         rig.window.settings.bitrate = "320";
         rig.window.settings.normalizeLevel = "50";
     };
-    rig.job.ConvertListedFiles();
+    rig.All();
     QCOMPARE(rig.window.settingsTaken, 1);
     for (const CommandLine& command : rig.runner.commands) {
         QVERIFY2(command.text().find("320") == std::string::npos, command.text().c_str());
@@ -194,7 +221,7 @@ void ConversionJobTest::optionsAreTakenOncePerPress()
     }
     // The next press takes the window as it is then.
     rig.window.selected = "/music/a.wav";
-    rig.job.ConvertSelectedFile();
+    rig.Single();
     QCOMPARE(rig.runner.commands.back().text(), std::string("lame.exe  -m j -b 320 -q 2  /music/Zorvik/a.wav /music/Zorvik/a.mp3"));
 }
 
@@ -203,7 +230,7 @@ void ConversionJobTest::wavModeKeepsTheEarlierPrefix()
     Rig rig;
     rig.window.selected = "/music/song.wav";
     rig.window.settings.bitrate = "192";
-    rig.job.ConvertSelectedFile();
+    rig.Single();
     const EncoderOptions afterMp3 = rig.held;
 
     rig.window.mode = EncodeMode::Wav;
@@ -212,7 +239,7 @@ void ConversionJobTest::wavModeKeepsTheEarlierPrefix()
     // The user switches back to MP3 while the normaliser runs: the encoder
     // then runs with the prefix the WAV press left, that of the MP3 press.
     rig.runner.during = [&](const CommandLine&) { rig.window.mode = EncodeMode::Mp3; };
-    rig.job.ConvertSelectedFile();
+    rig.Single();
     QCOMPARE(rig.held.EncoderPrefix, afterMp3.EncoderPrefix);
     QCOMPARE(rig.held.OutputExtension, std::string("mp3"));
     QCOMPARE(rig.held.NormalizeOption, std::string(" -m 75"));
@@ -226,7 +253,7 @@ void ConversionJobTest::wavModeWithoutAnyEarlierPrefixRunsNoEncoder()
     rig.window.selected = "/music/song.wav";
     rig.window.mode = EncodeMode::Wav;
     rig.runner.during = [&](const CommandLine&) { rig.window.mode = EncodeMode::Mp3; };
-    rig.job.ConvertSelectedFile();
+    rig.Single();
     // Without a prefix the line would begin with the input path: never run that,
     // and say that the file was not encoded.
     QCOMPARE(rig.journal.events,
@@ -279,7 +306,7 @@ void ConversionJobTest::switchesAreReadAtEachStep()
         else if (change == "decode on")
             rig.window.decode = true;
     };
-    rig.job.ConvertSelectedFile();
+    rig.Single();
     QCOMPARE(rig.journal.events, events);
 }
 
@@ -298,8 +325,10 @@ void ConversionJobTest::failedStepStopsTheFile_data()
                                      {K::Crashed, "crashed"}, {K::ExitedWithStatus, "status 1"}}) {
         // No stale copy of an earlier conversion is encoded.
         QTest::addRow("normaliser %s", name) << "normalize.exe" << kind << false << QStringList{Mkdir, Normalise, normaliseFailed};
-        // Nothing is removed after a failed encoder.
-        QTest::addRow("encoder %s", name) << "lame.exe" << kind << false << QStringList{Mkdir, Normalise, encode, encodeFailed};
+        // The normalised copy goes after a failed encoder too ("TMP File
+        // Delete" is set): left behind it would look like a result.
+        QTest::addRow("encoder %s", name)
+            << "lame.exe" << kind << false << QStringList{Mkdir, Normalise, encode, RemoveWorkWav, encodeFailed};
     }
     QTest::newRow("decoder fails") << "lame.exe" << K::ExitedWithStatus << true
                                    << QStringList{Mkdir, "run lame.exe --decode /music/song.wav /music/Zorvik/song.wav",
@@ -317,7 +346,7 @@ void ConversionJobTest::failedStepStopsTheFile()
     rig.window.selected = "/music/song.wav";
     rig.window.decode = decode;
     rig.runner.outcomeOf[converter.toStdString()] = RunOutcome{kind, 1, {}};
-    rig.job.ConvertSelectedFile();
+    rig.Single();
     QCOMPARE(rig.journal.events, events);
 }
 
@@ -327,14 +356,17 @@ void ConversionJobTest::allEncodeGoesOnAfterAFailure()
     rig.window.listed = {"/music/a.wav", "/music/b.wav", "/music/c.wav"};
     rig.runner.outcomeOf["lame.exe"] = RunOutcome{RunOutcome::Kind::ExitedWithStatus, 2, {}};
     rig.runner.failOnlyFor = "b.mp3";
-    rig.job.ConvertListedFiles();
+    rig.All();
     const QStringList& events = rig.journal.events;
     QCOMPARE(events.filter("run lame.exe").size(), 3);
-    QCOMPARE(events.filter("remove").size(), 2);
-    QVERIFY(!events.contains("remove /music/Zorvik/b.wav"));
-    // The failure stays in the status bar: the later success says nothing.
-    QCOMPARE(QString::fromStdString(rig.window.status), QString::fromUtf8(" lame.exe による b.wav の変換に失敗しました。"));
-    QCOMPARE(events.last(), "remove /music/Zorvik/c.wav");
+    // b's copy goes although its encoder failed.
+    QCOMPARE(events.filter("remove").size(), 3);
+    QVERIFY(events.contains("remove /music/Zorvik/b.wav"));
+    // The failure is reported once, when the run is over: c was converted
+    // after it, and the report still names b.
+    QCOMPARE(events.filter("status").size(), 1);
+    QCOMPARE(events.last(), Status(" lame.exe による b.wav の変換に失敗しました。"));
+    QCOMPARE(events[events.size() - 2], "remove /music/Zorvik/c.wav");
 }
 
 void ConversionJobTest::upperCaseInputIsEncodedAsListed()
@@ -342,9 +374,237 @@ void ConversionJobTest::upperCaseInputIsEncodedAsListed()
     Rig rig;
     rig.window.selected = "/music/SONG.WAV";
     rig.window.normalize = false;
-    rig.job.ConvertSelectedFile();
+    rig.Single();
     QCOMPARE(rig.journal.events,
              (QStringList{Mkdir, "run lame.exe  -m j -b 128 -q 2  /music/SONG.WAV /music/Zorvik/SONG.mp3"}));
+}
+
+// A converter that exits 0 without writing has failed, and is the one named.
+void ConversionJobTest::resultMustBeThere_data()
+{
+    QTest::addColumn<QString>("silent");
+    QTest::addColumn<bool>("decode");
+    QTest::addColumn<QStringList>("events");
+
+    const QString encode = "run lame.exe  -m j -b 128 -q 2  /music/Zorvik/song.wav /music/Zorvik/song.mp3";
+    QTest::newRow("normaliser") << "normalize.exe" << false
+                                << QStringList{Mkdir, Normalise, Status(" normalize.exe による song.wav の変換に失敗しました。")};
+    QTest::newRow("encoder") << "lame.exe" << false
+                             << QStringList{Mkdir, Normalise, encode, RemoveWorkWav,
+                                            Status(" lame.exe による song.wav の変換に失敗しました。")};
+    QTest::newRow("decoder") << "lame.exe" << true
+                             << QStringList{Mkdir, "run lame.exe --decode /music/song.wav /music/Zorvik/song.wav",
+                                            Status(" lame.exe による song.wav の変換に失敗しました。")};
+}
+
+void ConversionJobTest::resultMustBeThere()
+{
+    QFETCH(QString, silent);
+    QFETCH(bool, decode);
+    QFETCH(QStringList, events);
+
+    Rig rig;
+    rig.window.selected = "/music/song.wav";
+    rig.window.decode = decode;
+    rig.runner.writesNothing.insert(silent.toStdString());
+    rig.Single();
+    QCOMPARE(rig.journal.events, events);
+    QCOMPARE(rig.runner.verdicts.rbegin()->second.kind, RunOutcome::Kind::NoResult);
+    QCOMPARE(rig.window.notices, 1);
+}
+
+void ConversionJobTest::failedStepRemovesOnlyWhatItWrote_data()
+{
+    QTest::addColumn<bool>("stepWrites");
+    QTest::addColumn<bool>("earlierResultStays");
+
+    QTest::newRow("half a file written") << true << false;
+    QTest::newRow("nothing written") << false << true;
+}
+
+void ConversionJobTest::failedStepRemovesOnlyWhatItWrote()
+{
+    QFETCH(bool, stepWrites);
+    QFETCH(bool, earlierResultStays);
+
+    Rig rig;
+    rig.window.selected = "/music/song.wav";
+    rig.window.normalize = false;
+    rig.files.Write("/music/Zorvik/song.mp3", 500); // an earlier result
+    rig.runner.outcomeOf["lame.exe"] = RunOutcome{RunOutcome::Kind::ExitedWithStatus, 1, {}};
+    rig.runner.failedStepsWrite = stepWrites;
+    rig.Single();
+    QCOMPARE(rig.journal.events.contains("remove /music/Zorvik/song.mp3"), !earlierResultStays);
+    QCOMPARE(rig.files.Stat("/music/Zorvik/song.mp3").exists, earlierResultStays);
+}
+
+// The earlier file under the result's name is no result of this step.
+void ConversionJobTest::silentConverterOverAnEarlierResult()
+{
+    Rig rig;
+    rig.window.selected = "/music/song.wav";
+    rig.window.normalize = false;
+    rig.files.Write("/music/Zorvik/song.mp3", 500);
+    const FileState earlier = rig.files.Stat("/music/Zorvik/song.mp3");
+    rig.runner.writesNothing.insert("lame.exe");
+    rig.Single();
+    QCOMPARE(rig.runner.verdicts.at(0).kind, RunOutcome::Kind::NoResult);
+    QVERIFY(rig.files.Stat("/music/Zorvik/song.mp3") == earlier);
+    QCOMPARE(rig.window.status, std::string(" lame.exe による song.wav の変換に失敗しました。"));
+}
+
+void ConversionJobTest::failuresAreCountedAndTheFirstNamed()
+{
+    // Two files run at once; d's encoder fails before b's, and the report
+    // still names b, the first failed file in list order.
+    Rig rig(RunPolicy{2, ExistingResults::Overwrite});
+    rig.window.normalize = false;
+    rig.window.listed = {"/music/a.wav", "/music/b.wav", "/music/c.wav", "/music/d.wav"};
+    rig.runner.outcomeOf["lame.exe"] = RunOutcome{RunOutcome::Kind::Crashed, 0, {}};
+    rig.runner.failOnlyFor = "/music/b.wav";
+    rig.job.ConvertListedFiles();
+    QVERIFY(rig.runner.EndFile(1)); // a succeeds, c starts
+    QVERIFY(rig.runner.EndFile(3));
+    rig.runner.failOnlyFor = "/music/";
+    QVERIFY(rig.runner.EndFile(4));
+    QVERIFY(rig.runner.EndFile(2));
+    QVERIFY(rig.job.finished());
+    QCOMPARE(rig.job.summary().failed, 2);
+    QCOMPARE(rig.window.status, std::string(" 4 件中 2 件が失敗しました: lame.exe による b.wav の変換に失敗しました。"));
+}
+
+// Esc during file 2 of 3: its converter is stopped, file 3 never starts, and
+// the report says how far the run came.
+void ConversionJobTest::stopEndsTheRun_data()
+{
+    QTest::addColumn<int>("stopDuring"); // 1 the normaliser, 2 the encoder of b
+    QTest::addColumn<QStringList>("tail");
+
+    QTest::newRow("normaliser") << 1 << QStringList{"run normalize.exe -m 90 -o /music/Zorvik/b.wav /music/b.wav"};
+    // The stopped encoder's copy goes, as after a failed one.
+    QTest::newRow("encoder") << 2
+                             << QStringList{"run normalize.exe -m 90 -o /music/Zorvik/b.wav /music/b.wav",
+                                            "run lame.exe  -m j -b 128 -q 2  /music/Zorvik/b.wav /music/Zorvik/b.mp3",
+                                            "remove /music/Zorvik/b.wav"};
+}
+
+void ConversionJobTest::stopEndsTheRun()
+{
+    QFETCH(int, stopDuring);
+    QFETCH(QStringList, tail);
+
+    Rig rig;
+    rig.window.listed = {"/music/a.wav", "/music/b.wav", "/music/c.wav"};
+    rig.job.ConvertListedFiles();
+    for (int i = 0; i < 1 + stopDuring; ++i)
+        QVERIFY(rig.runner.EndOne());
+    rig.job.Stop();
+    QCOMPARE(rig.runner.stopCalls, 1);
+    QVERIFY(!rig.job.finished());
+    rig.runner.Drain();
+    QVERIFY(rig.job.finished());
+    const QStringList& events = rig.journal.events;
+    QVERIFY(!events.join('\n').contains("c.wav"));
+    const qsizetype fromB = events.indexOf("select /music/b.wav") + 1;
+    QCOMPARE(events.mid(fromB, tail.size()), tail);
+    QCOMPARE(events.last(), QString::fromUtf8("status  変換を中止しました。3 件中 1 件を変換しました。"));
+}
+
+// Files that could write one path share a lane: the later waits, and so does
+// every file behind it.
+void ConversionJobTest::lanes_data()
+{
+    QTest::addColumn<int>("jobs");
+    QTest::addColumn<bool>("decode");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<int>("runningAtFirst");
+
+    QTest::newRow("jobs 1") << 1 << false << QStringList{"a.wav", "b.wav", "c.wav"} << 1;
+    QTest::newRow("jobs 2") << 2 << false << QStringList{"a.wav", "b.wav", "c.wav"} << 2;
+    QTest::newRow("jobs 4, three files") << 4 << false << QStringList{"a.wav", "b.wav", "c.wav"} << 3;
+    QTest::newRow("a.wav and a.WAV, b waits too") << 4 << false << QStringList{"a.wav", "a.WAV", "b.wav"} << 1;
+    QTest::newRow("song.mp2 and SONG.mp3 decode to one name") << 2 << true << QStringList{"song.mp2", "SONG.mp3"} << 1;
+    QTest::newRow("song.flac and song.wav") << 2 << false << QStringList{"song.flac", "song.wav"} << 1;
+}
+
+void ConversionJobTest::lanes()
+{
+    QFETCH(int, jobs);
+    QFETCH(bool, decode);
+    QFETCH(QStringList, files);
+    QFETCH(int, runningAtFirst);
+
+    Rig rig(RunPolicy{jobs, ExistingResults::Overwrite});
+    rig.window.decode = decode;
+    for (const QString& file : files)
+        rig.window.listed.push_back("/music/" + file.toStdString());
+    rig.job.ConvertListedFiles();
+    QCOMPARE(int(rig.runner.running()), runningAtFirst);
+    rig.runner.Drain();
+    QVERIFY(rig.job.finished());
+    // Every file once, each file's steps in order, files started in list order.
+    QStringList selected = rig.journal.events.filter("select ");
+    QCOMPARE(selected.size(), files.size());
+    for (qsizetype i = 0; i < files.size(); ++i)
+        QCOMPARE(selected[i], "select /music/" + files[i]);
+    QCOMPARE(rig.runner.starts.size(), std::size_t(decode ? 1 : 2) * std::size_t(files.size()));
+    for (int k = 1; k <= int(files.size()); ++k) {
+        QStringList converters;
+        for (const StepStart& start : rig.runner.starts)
+            if (start.index == k)
+                converters << QString::fromStdString(start.converter);
+        QCOMPARE(converters, decode ? QStringList{"lame.exe"} : (QStringList{"normalize.exe", "lame.exe"}));
+    }
+}
+
+void ConversionJobTest::existingResults_data()
+{
+    QTest::addColumn<ExistingResults>("policy");
+    QTest::addColumn<int>("mode"); // -1 decode MP3, else the encode mode
+    QTest::addColumn<QStringList>("earlier");
+    QTest::addColumn<QStringList>("events");
+
+    const QString normalise = "run normalize.exe -m 90 -o /music/Zorvik/song.wav /music/song.wav";
+    const QString resultExists = Status(" 変換先に同じ名前のファイルがあるため、変換しませんでした。");
+    QTest::newRow("skip, encode") << ExistingResults::Skip << 0 << QStringList{"song.mp3"}
+                                  << QStringList{Mkdir, "skip song.wav", resultExists};
+    QTest::newRow("skip, WAV") << ExistingResults::Skip << 6 << QStringList{"song.wav"}
+                               << QStringList{Mkdir, "skip song.wav", resultExists};
+    QTest::newRow("skip, decode") << ExistingResults::Skip << -1 << QStringList{"song.wav"}
+                                  << QStringList{Mkdir, "skip song.mp3", resultExists};
+    // An intermediate of the same name is no result of an encode.
+    QTest::newRow("skip, encode, only a copy there")
+        << ExistingResults::Skip << 0 << QStringList{"song.wav"}
+        << QStringList{Mkdir, normalise, "run lame.exe  -m j -b 128 -q 2  /music/Zorvik/song.wav /music/Zorvik/song.mp3",
+                       "remove /music/Zorvik/song.wav"};
+    QTest::newRow("number, encode") << ExistingResults::Number << 0 << QStringList{"song.mp3", "song (1).mp3", "song.wav"}
+        << QStringList{Mkdir, normalise,
+                       "run lame.exe  -m j -b 128 -q 2  /music/Zorvik/song.wav \"/music/Zorvik/song (2).mp3\"",
+                       "remove /music/Zorvik/song.wav"};
+    QTest::newRow("number, WAV") << ExistingResults::Number << 6 << QStringList{"song.wav"}
+        << QStringList{Mkdir, "run normalize.exe -m 90 -o \"/music/Zorvik/song (1).wav\" /music/song.wav"};
+    QTest::newRow("number, decode") << ExistingResults::Number << -1 << QStringList{"song.wav"}
+        << QStringList{Mkdir, "run lame.exe --decode /music/song.mp3 \"/music/Zorvik/song (1).wav\""};
+    QTest::newRow("overwrite, encode") << ExistingResults::Overwrite << 0 << QStringList{"song.mp3"}
+        << QStringList{Mkdir, normalise, "run lame.exe  -m j -b 128 -q 2  /music/Zorvik/song.wav /music/Zorvik/song.mp3",
+                       "remove /music/Zorvik/song.wav"};
+}
+
+void ConversionJobTest::existingResults()
+{
+    QFETCH(ExistingResults, policy);
+    QFETCH(int, mode);
+    QFETCH(QStringList, earlier);
+    QFETCH(QStringList, events);
+
+    Rig rig(RunPolicy{1, policy});
+    rig.window.decode = mode < 0;
+    rig.window.mode = mode < 0 ? EncodeMode::Mp3 : EncodeMode(mode);
+    rig.window.selected = mode < 0 ? "/music/song.mp3" : "/music/song.wav";
+    for (const QString& file : earlier)
+        rig.files.Write("/music/Zorvik/" + file.toStdString(), 10);
+    rig.Single();
+    QCOMPARE(rig.journal.events, events);
 }
 
 QTEST_GUILESS_MAIN(ConversionJobTest)

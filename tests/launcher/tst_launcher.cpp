@@ -2,14 +2,50 @@
 #include "tests/support/StandinLog.h"
 
 #include "core/CommandLine.h"
+#include "launcher/ConverterProcess.h"
+#include "launcher/ProgressScan.h"
 #include "launcher/ToolLauncher.h"
 
 #include <QtTest>
+
+#include <csignal>
 
 using namespace marulo;
 using namespace marulo::test;
 
 Q_DECLARE_METATYPE(marulo::RunOutcome::Kind)
+
+namespace {
+
+// Starts the line and carries the events until the converter has ended; the
+// process object is the caller's, so a test can act on it meanwhile.
+RunOutcome RunToEnd(ConverterProcess& process, const CommandLine& line, const std::function<void()>& whileRunning = {})
+{
+    RunOutcome outcome;
+    bool ended = false;
+    QEventLoop loop;
+    process.setOnFinished([&](const RunOutcome& result) {
+        outcome = result;
+        ended = true;
+        loop.quit();
+    });
+    process.start(line);
+    // The end is never reported from inside start().
+    if (ended)
+        return {RunOutcome::Kind::Crashed, -1, {"reported from inside start()"}};
+    if (whileRunning)
+        QTimer::singleShot(0, &loop, whileRunning);
+    loop.exec();
+    return outcome;
+}
+
+RunOutcome RunToEnd(const CommandLine& line)
+{
+    ConverterProcess process;
+    return RunToEnd(process, line);
+}
+
+} // namespace
 
 class ToolLauncherTest : public QObject {
     Q_OBJECT
@@ -27,6 +63,9 @@ private slots:
     void talkativeConverterDoesNotStall();
     void standardInputIsClosed();
     void keepsWindowEventsFlowing();
+    void stopEndsTheWholeGroup();
+    void stopKillsAConverterThatIgnoresTerm();
+    void progressIsThrottled();
 
 private:
     QString writeScript(const QString& folder, const QString& name, const QByteArray& body);
@@ -39,7 +78,9 @@ private:
 void ToolLauncherTest::init()
 {
     for (const char* name : {"MARULO_STANDIN_SLEEP_MS", "MARULO_STANDIN_GATE", "MARULO_STANDIN_FAIL",
-                             "MARULO_STANDIN_FAIL_MATCH", "MARULO_STANDIN_CRASH", "MARULO_STANDIN_CHATTER"})
+                             "MARULO_STANDIN_FAIL_MATCH", "MARULO_STANDIN_CRASH", "MARULO_STANDIN_CHATTER",
+                             "MARULO_STANDIN_PROGRESS", "MARULO_STANDIN_PARTIAL", "MARULO_STANDIN_TERM",
+                             "MARULO_STANDIN_CHILD", "MARULO_STANDIN_FAULT", "MARULO_STANDIN_MATCH"})
         qunsetenv(name);
     QVERIFY(work_.isValid());
     static int runs = 0;
@@ -89,10 +130,9 @@ void ToolLauncherTest::outcomes()
     QFETCH(int, status);
 
     qputenv(variable.constData(), value);
-    ToolLauncher launcher;
     CommandLine line;
     line.appendText("lame.exe  -b 128  ").appendPath(work_.filePath("in.wav").toStdString()).appendText(" ").appendPath(work_.filePath("out.mp3").toStdString());
-    const RunOutcome outcome = launcher.RunToolAndWait(line);
+    const RunOutcome outcome = RunToEnd(line);
     QCOMPARE(outcome.kind, kind);
     QCOMPARE(outcome.exitStatus, status);
     if (kind == RunOutcome::Kind::ExitedWithStatus) {
@@ -104,10 +144,9 @@ void ToolLauncherTest::outcomes()
 
 void ToolLauncherTest::notFound()
 {
-    ToolLauncher launcher;
     CommandLine line;
     line.appendText("nosuchconverter.exe -x");
-    QCOMPARE(launcher.RunToolAndWait(line).kind, RunOutcome::Kind::NotFound);
+    QCOMPARE(RunToEnd(line).kind, RunOutcome::Kind::NotFound);
     // A name with a folder is not looked up at all.
     QVERIFY(ToolLauncher::Locate("/bin/sh").isEmpty());
     QVERIFY(ToolLauncher::Locate("").isEmpty());
@@ -117,10 +156,9 @@ void ToolLauncherTest::failedToStart()
 {
     // Executable by its mode, but no program the system can start.
     writeScript(work_.path(), "broken.exe", QByteArray("\x7f" "ELF garbage", 12));
-    ToolLauncher launcher;
     CommandLine line;
     line.appendText("broken.exe");
-    QCOMPARE(launcher.RunToolAndWait(line).kind, RunOutcome::Kind::FailedToStart);
+    QCOMPARE(RunToEnd(line).kind, RunOutcome::Kind::FailedToStart);
 }
 
 void ToolLauncherTest::searchOrder()
@@ -167,8 +205,7 @@ void ToolLauncherTest::runsInTheCurrentFolderWithArgumentsWhole()
     const QString output = QDir(folder).filePath("out\\put.wav");
     CommandLine line;
     line.appendText("normalize.exe -m 90 -o ").appendPath(output.toStdString()).appendText(" ").appendPath(input.toStdString());
-    ToolLauncher launcher;
-    QVERIFY(launcher.RunToolAndWait(line).succeeded());
+    QVERIFY(RunToEnd(line).succeeded());
     const QList<StandinRun> runs = ReadStandinLog(log_);
     QCOMPARE(runs.size(), 1);
     QCOMPARE(runs[0].cwd, QDir(folder).canonicalPath());
@@ -182,8 +219,7 @@ void ToolLauncherTest::talkativeConverterDoesNotStall()
     qputenv("MARULO_STANDIN_CHATTER", "lame.exe=200000");
     CommandLine line;
     line.appendText("lame.exe ").appendPath(work_.filePath("in.wav").toStdString()).appendText(" ").appendPath(work_.filePath("out.mp3").toStdString());
-    ToolLauncher launcher;
-    const RunOutcome outcome = launcher.RunToolAndWait(line);
+    const RunOutcome outcome = RunToEnd(line);
     QVERIFY(outcome.succeeded());
     QVERIFY(QString::fromStdString(outcome.lastOutput.back()).contains("wrote"));
 }
@@ -193,8 +229,7 @@ void ToolLauncherTest::standardInputIsClosed()
     // cat copies its input until the end: with an open pipe it would never end.
     CommandLine line;
     line.appendText("cat");
-    ToolLauncher launcher;
-    QVERIFY(launcher.RunToolAndWait(line).succeeded());
+    QVERIFY(RunToEnd(line).succeeded());
 }
 
 void ToolLauncherTest::keepsWindowEventsFlowing()
@@ -206,9 +241,78 @@ void ToolLauncherTest::keepsWindowEventsFlowing()
     timer.start(10);
     CommandLine line;
     line.appendText("lame.exe ").appendPath(work_.filePath("in.wav").toStdString()).appendText(" ").appendPath(work_.filePath("out.mp3").toStdString());
-    ToolLauncher launcher;
-    QVERIFY(launcher.RunToolAndWait(line).succeeded());
+    QVERIFY(RunToEnd(line).succeeded());
     QVERIFY2(ticks > 3, QByteArray::number(ticks));
+}
+
+static CommandLine LameLine(const QString& folder)
+{
+    CommandLine line;
+    line.appendText("lame.exe ")
+        .appendPath(QDir(folder).filePath("in.wav").toStdString())
+        .appendText(" ")
+        .appendPath(QDir(folder).filePath("out.mp3").toStdString());
+    return line;
+}
+
+// The converter and the child it started share their own group: one stop
+// reaches both, and neither outlives the stop by more than a moment.
+void ToolLauncherTest::stopEndsTheWholeGroup()
+{
+    qputenv("MARULO_STANDIN_SLEEP_MS", "lame.exe=60000");
+    qputenv("MARULO_STANDIN_CHILD", "lame.exe");
+    ConverterProcess process;
+    QElapsedTimer sinceStop;
+    const RunOutcome outcome = RunToEnd(process, LameLine(work_.path()), [&] {
+        QTRY_VERIFY(!ReadStandinLog(log_).isEmpty() && ReadStandinLog(log_).first().childPid > 0);
+        sinceStop.start();
+        process.stop();
+    });
+    QCOMPARE(outcome.kind, RunOutcome::Kind::Stopped);
+    const StandinRun run = ReadStandinLog(log_).first();
+    QTRY_VERIFY_WITH_TIMEOUT(ProcessGone(run.childPid), 1000);
+    QVERIFY(ProcessGone(run.pid));
+    QCOMPARE(run.endNs, -1); // it never got to finish its work
+}
+
+void ToolLauncherTest::stopKillsAConverterThatIgnoresTerm()
+{
+    qputenv("MARULO_STANDIN_SLEEP_MS", "lame.exe=60000");
+    qputenv("MARULO_STANDIN_TERM", "lame.exe=ignore");
+    ConverterProcess process;
+    QElapsedTimer sinceStop;
+    const RunOutcome outcome = RunToEnd(process, LameLine(work_.path()), [&] {
+        QTRY_VERIFY(!ReadStandinLog(log_).isEmpty());
+        sinceStop.start();
+        process.stop();
+    });
+    const qint64 took = sinceStop.elapsed();
+    QCOMPARE(outcome.kind, RunOutcome::Kind::Stopped);
+    // It was asked first, and ended only by the kill that follows.
+    QTRY_VERIFY(ReadStandinLog(log_).first().termIgnored);
+    QVERIFY2(took >= 1500, QByteArray::number(took));
+    QVERIFY(ProcessGone(ReadStandinLog(log_).first().pid));
+}
+
+void ToolLauncherTest::progressIsThrottled()
+{
+    ProgressScan probe;
+    probe.feed("( 37%)|\n");
+    if (!probe.percent())
+        QSKIP("the progress scan reads nothing yet");
+    // 100 lines, one every 2 ms: about 0.2 s of progress, so at most three
+    // reports besides the last.
+    qputenv("MARULO_STANDIN_PROGRESS", "lame.exe=100:2");
+    ConverterProcess process;
+    QList<double> reports;
+    process.setOnProgress([&](double percent) { reports << percent; });
+    QElapsedTimer run;
+    run.start();
+    QVERIFY(RunToEnd(process, LameLine(work_.path())).succeeded());
+    QVERIFY(!reports.isEmpty());
+    QCOMPARE(reports.last(), 100.0);
+    QVERIFY2(reports.size() <= run.elapsed() / ConverterProcess::ProgressIntervalMs + 2,
+             QByteArray::number(reports.size()));
 }
 
 QTEST_MAIN(ToolLauncherTest)

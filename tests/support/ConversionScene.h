@@ -22,7 +22,9 @@ public:
     ConversionScene()
     {
         for (const char* name : {"MARULO_STANDIN_SLEEP_MS", "MARULO_STANDIN_GATE", "MARULO_STANDIN_FAIL",
-                                 "MARULO_STANDIN_FAIL_MATCH", "MARULO_STANDIN_CRASH", "MARULO_STANDIN_CHATTER"})
+                                 "MARULO_STANDIN_FAIL_MATCH", "MARULO_STANDIN_CRASH", "MARULO_STANDIN_CHATTER",
+                                 "MARULO_STANDIN_PROGRESS", "MARULO_STANDIN_PARTIAL", "MARULO_STANDIN_TERM",
+                                 "MARULO_STANDIN_CHILD", "MARULO_STANDIN_FAULT", "MARULO_STANDIN_MATCH"})
             qunsetenv(name);
         log = root.filePath("standin.log");
         gate = root.filePath("gate");
@@ -128,6 +130,31 @@ public:
             file.open(QIODevice::WriteOnly);
         });
         watch->start();
+    }
+
+    // Runs `action` inside the conversion once the stand-ins' log satisfies
+    // `ready`, without holding any converter.
+    void when(std::function<bool(const QList<StandinRun>&)> ready, std::function<void()> action)
+    {
+        auto* watch = new QTimer(form.get());
+        watch->setInterval(5);
+        QObject::connect(watch, &QTimer::timeout, form.get(), [this, watch, ready, action] {
+            if (!ready(runs()))
+                return;
+            watch->stop();
+            actionRan = true;
+            action();
+        });
+        watch->start();
+    }
+
+    // The run of that converter whose arguments hold `text`; null if none started.
+    static const StandinRun* find(const QList<StandinRun>& runs, const QString& converter, const QString& text)
+    {
+        for (const StandinRun& run : runs)
+            if (run.name == converter && run.args.join(' ').contains(text))
+                return &run;
+        return nullptr;
     }
 
     QTemporaryDir root;

@@ -16,6 +16,9 @@ struct StandinRun {
     qint64 endNs = -1; // -1 while running, or after a crash
     int status = -1;
     bool crashed = false;
+    qint64 pid = 0;
+    qint64 childPid = 0;  // MARULO_STANDIN_CHILD
+    bool termIgnored = false;
 
     QString inputOf() const;  // the argument the converter read
     QString outputOf() const; // the argument after "-o" / "-of", or the last one
@@ -34,6 +37,15 @@ inline QString Unescape(const QString& text)
              : next == QLatin1Char('t') ? QChar('\t') : next;
     }
     return out;
+}
+
+// The run of that process; the latest run when the record names none.
+inline StandinRun& RunOf(QList<StandinRun>& runs, qint64 pid)
+{
+    for (qsizetype i = runs.size() - 1; pid > 0 && i >= 0; --i)
+        if (runs[i].pid == pid)
+            return runs[i];
+    return runs.last();
 }
 
 inline QList<StandinRun> ReadStandinLog(const QString& path)
@@ -59,14 +71,32 @@ inline QList<StandinRun> ReadStandinLog(const QString& path)
             runs.last().cwd = Unescape(rest);
         } else if (kind == "arg") {
             runs.last().args << Unescape(rest);
+        } else if (kind == "pid") {
+            runs.last().pid = rest.toLongLong();
         } else if (kind == "end") {
-            runs.last().endNs = words.value(1).toLongLong();
-            runs.last().status = words.value(3).toInt();
+            StandinRun& run = RunOf(runs, words.value(4).toLongLong());
+            run.endNs = words.value(1).toLongLong();
+            run.status = words.value(3).toInt();
+        } else if (kind == "child") {
+            RunOf(runs, words.value(1).toLongLong()).childPid = words.value(0).toLongLong();
+        } else if (kind == "term") {
+            RunOf(runs, words.value(1).toLongLong()).termIgnored = true;
         } else if (kind == "crash") {
-            runs.last().crashed = true;
+            RunOf(runs, words.value(1).toLongLong()).crashed = true;
         }
     }
     return runs;
+}
+
+// Whether a process is gone: no such process, or only a zombie is left of it.
+inline bool ProcessGone(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (pid <= 0 || !stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray line = stat.readAll();
+    const qsizetype close = line.lastIndexOf(')');
+    return close >= 0 && line.mid(close + 2, 1) == "Z";
 }
 
 inline QString StandinRun::outputOf() const

@@ -10,12 +10,30 @@
 //   MARULO_STANDIN_FAIL_MATCH  fail only when an argument contains this text
 //   MARULO_STANDIN_CRASH       "name;name": abort instead of finishing
 //   MARULO_STANDIN_CHATTER     lines of output to write (a talkative converter)
+//   MARULO_STANDIN_PROGRESS    "name=count:ms": write count progress lines "( k%)",
+//                              one every ms milliseconds, before finishing
+//   MARULO_STANDIN_PARTIAL     "name;name": write half the output before
+//                              waiting (gate, sleep, progress), the rest after
+//   MARULO_STANDIN_TERM        "name=ignore": ignore SIGTERM
+//   MARULO_STANDIN_CHILD       "name;name": start a child in the same process
+//                              group that sleeps as long as the converter runs
+//   MARULO_STANDIN_MATCH       the settings below, and SLEEP_MS and GATE, act
+//                              only when an argument contains this text
+//   MARULO_STANDIN_FAULT       "name=silent" exit 0 writing nothing,
+//                              "name=half" write half the output and exit 1,
+//                              "name=empty" leave an empty output and exit 0
 //
 // Log record, one line each, every value escaped (\\, \n, \r, \t):
 //   start <name> <steady ns> <realtime ns>
+//   pid <process id>
 //   cwd <folder>
 //   arg <argument>            once per argument after the name
-//   end <name> <steady ns> <realtime ns> <status>
+//   child <process id> <pid>  the child of MARULO_STANDIN_CHILD
+//   term <name> <pid>         SIGTERM arrived and is ignored
+//   crash <name> <pid>
+//   end <name> <steady ns> <realtime ns> <status> <pid>
+// Converters running at once write their records in between each other's:
+// the later records name the process they belong to.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -26,8 +44,10 @@
 #include <thread>
 #include <vector>
 
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -99,6 +119,20 @@ std::string Setting(const char* variable)
     return fallback;
 }
 
+// A setting that MARULO_STANDIN_MATCH may confine to some files' runs.
+std::string Scoped(const char* variable)
+{
+    const char* match = std::getenv("MARULO_STANDIN_MATCH");
+    if (match && *match) {
+        bool found = false;
+        for (const std::string& arg : args)
+            found = found || arg.find(match) != std::string::npos;
+        if (!found)
+            return {};
+    }
+    return Setting(variable);
+}
+
 bool Exists(const std::string& path)
 {
     struct stat info;
@@ -107,7 +141,8 @@ bool Exists(const std::string& path)
 
 int Finish(int status)
 {
-    AppendLog("end " + Escape(name) + " " + Stamp() + " " + std::to_string(status) + "\n");
+    AppendLog("end " + Escape(name) + " " + Stamp() + " " + std::to_string(status) + " " + std::to_string(::getpid()) +
+              "\n");
     return status;
 }
 
@@ -197,6 +232,37 @@ std::string Wav(const std::string& samples)
     return out;
 }
 
+bool WriteFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out)
+        return false;
+    out << bytes;
+    out.close();
+    return static_cast<bool>(out);
+}
+
+std::string termRecord; // made before the handler is installed: the handler only writes
+
+extern "C" void NoteTerm(int)
+{
+    AppendLog(termRecord);
+}
+
+// Progress lines in lame's form, spread over the converter's run.
+void PrintProgress(const std::string& setting)
+{
+    const std::size_t colon = setting.find(':');
+    const long count = std::atol(setting.c_str());
+    const long ms = colon == std::string::npos ? 0 : std::atol(setting.c_str() + colon + 1);
+    for (long i = 1; i <= count; ++i) {
+        std::printf("%ld/%ld ( %ld%%)|\n", i, count, i * 100 / count);
+        std::fflush(stdout);
+        if (ms > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -206,6 +272,7 @@ int main(int argc, char** argv)
     args.assign(argv + 1, argv + argc);
 
     std::string record = "start " + Escape(name) + " " + Stamp() + "\n";
+    record += "pid " + std::to_string(::getpid()) + "\n";
     char folder[4096];
     record += "cwd " + Escape(::getcwd(folder, sizeof folder) ? folder : "?") + "\n";
     for (const std::string& arg : args)
@@ -219,17 +286,51 @@ int main(int argc, char** argv)
                         lines);
         std::fflush(stdout);
     }
-    if (const std::string gate = Setting("MARULO_STANDIN_GATE"); !gate.empty()) {
+    if (Scoped("MARULO_STANDIN_TERM") == "ignore") {
+        // Noted, not obeyed: only SIGKILL ends this converter early.
+        termRecord = "term " + Escape(name) + " " + std::to_string(::getpid()) + "\n";
+        struct sigaction action {};
+        action.sa_handler = NoteTerm;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGTERM, &action, nullptr);
+    }
+    if (!Scoped("MARULO_STANDIN_CHILD").empty()) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            // Stays in the converter's group; sleeps until killed or long past any test.
+            for (int i = 0; i < 600; ++i)
+                ::sleep(1);
+            ::_exit(0);
+        }
+        AppendLog("child " + std::to_string(child) + " " + std::to_string(::getpid()) + "\n");
+    }
+    std::string input, output;
+    const bool readable = Slots(input, output);
+    std::string content;
+    if (readable) {
+        std::ifstream in(input, std::ios::binary);
+        content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    const std::string fault = Scoped("MARULO_STANDIN_FAULT");
+    if (readable && (!Scoped("MARULO_STANDIN_PARTIAL").empty() || fault == "half"))
+        WriteFile(output, "partial output of " + name + "\n");
+    if (fault == "half") {
+        std::fprintf(stderr, "%s: gave up half-way\n", name.c_str());
+        return Finish(1);
+    }
+    if (const std::string progress = Scoped("MARULO_STANDIN_PROGRESS"); !progress.empty())
+        PrintProgress(progress);
+    if (const std::string gate = Scoped("MARULO_STANDIN_GATE"); !gate.empty()) {
         // Only a test helper polls: it holds the converter "running" until the
         // test has done what it wanted to do meanwhile.
         while (!Exists(gate))
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
-    if (const std::string ms = Setting("MARULO_STANDIN_SLEEP_MS"); !ms.empty())
+    if (const std::string ms = Scoped("MARULO_STANDIN_SLEEP_MS"); !ms.empty())
         std::this_thread::sleep_for(std::chrono::milliseconds(std::atol(ms.c_str())));
 
     if (!Setting("MARULO_STANDIN_CRASH").empty()) {
-        AppendLog("crash " + Escape(name) + "\n");
+        AppendLog("crash " + Escape(name) + " " + std::to_string(::getpid()) + "\n");
         std::abort();
     }
     if (const std::string status = Setting("MARULO_STANDIN_FAIL"); !status.empty()) {
@@ -243,17 +344,22 @@ int main(int argc, char** argv)
         }
     }
 
-    std::string input, output;
-    if (!Slots(input, output)) {
+    if (fault == "silent") {
+        std::printf("%s: done (but wrote nothing)\n", name.c_str());
+        return Finish(0);
+    }
+    if (!readable) {
         std::fprintf(stderr, "%s: cannot read this command line\n", name.c_str());
         return Finish(64);
     }
-    std::ifstream in(input, std::ios::binary);
-    if (!in) {
+    if (!std::ifstream(input, std::ios::binary)) {
         std::fprintf(stderr, "%s: cannot open input %s\n", name.c_str(), input.c_str());
         return Finish(2);
     }
-    const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (fault == "empty") {
+        WriteFile(output, {});
+        return Finish(0);
+    }
     std::ofstream out(output, std::ios::binary | std::ios::trunc);
     if (!out) {
         std::fprintf(stderr, "%s: cannot write output %s\n", name.c_str(), output.c_str());

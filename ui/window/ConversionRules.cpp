@@ -1,33 +1,68 @@
 #include "core/ConversionJob.h"
 #include "core/FileOperations.h"
 #include "ui/window/FormConversionWindow.h"
+#include "ui/window/ProcessRunner.h"
 #include "ui/window/TForm1.h"
-#include "launcher/ToolLauncher.h"
+
+#include <QEventLoop>
+#include <QShortcut>
 
 namespace marulo {
 
-// A conversion runs inside its button's click rule, converters one after
-// another, while the window keeps answering. A second press meanwhile is
+// A conversion runs inside its button's click rule: the press starts the run,
+// which goes on from each converter's end, and a local event loop keeps the
+// window answering until the run is over. A second press meanwhile is
 // ignored; a close meanwhile is only noted (closeEvent) and carried out here,
 // when every file is done.
 void TForm1::runConversion(void (ConversionJob::*press)())
 {
     if (conversionRunning_)
         return;
+    // What an earlier run reported gives way to the text the rules wrote last.
     withdrawNotice();
     conversionRunning_ = true;
     {
         FormConversionWindow window(*this, ui);
-        ToolLauncher launcher;
+        ProcessRunner runner(*ui.FLB1(), runLog_);
         LocalFileOperations files;
-        ConversionJob job(window, launcher, files, heldOptions_);
+        // The run keeps the policy of its press.
+        ConversionJob job(window, runner, files, heldOptions_, runPolicy_);
+        QEventLoop loop;
+        job.setOnFinished([&loop] { loop.quit(); });
+        runningJob_ = &job;
+        stopKey_->setEnabled(true);
         (job.*press)();
+        if (!job.finished())
+            loop.exec();
+        // Only the application quitting ends the loop early: whatever still
+        // runs is stopped, and the runner ends the rest when it goes.
+        if (!job.finished())
+            job.Stop();
+        stopKey_->setEnabled(false);
+        runningJob_ = nullptr;
     }
     conversionRunning_ = false;
     if (closeRequested_) {
         closeRequested_ = false;
         close();
     }
+}
+
+// Esc has no use in the window otherwise, so the key exists only while a
+// conversion runs. As a shortcut of this window it never reaches past an open
+// drop-down list, menu or message box, which take their own Esc first.
+void TForm1::makeStopKey()
+{
+    stopKey_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    stopKey_->setContext(Qt::WindowShortcut);
+    stopKey_->setEnabled(false);
+    connect(stopKey_, &QShortcut::activated, this, &TForm1::stopConversion);
+}
+
+void TForm1::stopConversion()
+{
+    if (runningJob_)
+        runningJob_->Stop();
 }
 
 void TForm1::B1Click() { runConversion(&ConversionJob::ConvertSelectedFile); }

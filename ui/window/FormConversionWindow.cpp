@@ -1,5 +1,6 @@
 #include "ui/window/FormConversionWindow.h"
 
+#include "ui/texts/RunTexts.h"
 #include "ui/window/Controls.h"
 #include "ui/widgets/FileList.h"
 #include "ui/widgets/FolderList.h"
@@ -44,5 +45,17 @@ void FormConversionWindow::SelectListedFile(const std::string& path)
 }
 
 void FormConversionWindow::SetStatusText(const std::string& text) { form_.setStatusText(QString::fromStdString(text)); }
+
+} // namespace marulo
+
+namespace marulo {
+
+void FormConversionWindow::ShowNotice(const std::string& text) { form_.showNotice(QString::fromStdString(text)); }
+
+void FormConversionWindow::NoteSkipped(const std::string& inputName, const std::string& existingResult)
+{
+    form_.runLog().note(QString::fromStdString(inputName),
+                        QString::fromUtf8(RunTexts::SkippedNote) + QString::fromStdString(existingResult));
+}
 
 } // namespace marulo

@@ -24,6 +24,8 @@ public:
     std::vector<std::string> ListedPaths() override;
     void SelectListedFile(const std::string& path) override;
     void SetStatusText(const std::string& text) override;
+    void ShowNotice(const std::string& text) override;
+    void NoteSkipped(const std::string& inputName, const std::string& existingResult) override;
 
 private:
     TForm1& form_;

@@ -6,6 +6,7 @@
 #include "ui/log/LogWindow.h"
 #include "ui/widgets/FolderList.h"
 #include "ui/widgets/RadioGroup.h"
+#include "ui/texts/RunTexts.h"
 #include "ui/texts/StatusTexts.h"
 
 #include <QCheckBox>
@@ -66,6 +67,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     forwardKeys();
     startSettings();
     startQuickOpen();
+    makeStopKey();
     openLogOnRequest();
 }
 
@@ -139,8 +141,11 @@ bool TForm1::event(QEvent* event) {
 void TForm1::closeEvent(QCloseEvent* event) {
     // A conversion in progress owns the rest of the program's life: the close
     // is noted and carried out when the conversion has finished.
+    // The user is told at once, since nothing else would show that the
+    // click was taken, and how to end it sooner.
     if (conversionRunning_) {
         closeRequested_ = true;
+        showNotice(QString::fromUtf8(RunTexts::CloseAfterRun));
         event->ignore();
         return;
     }

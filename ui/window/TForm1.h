@@ -14,6 +14,7 @@
 
 class QKeyEvent;
 class QListWidget;
+class QShortcut;
 
 namespace marulo {
 
@@ -69,6 +70,8 @@ public:
     bool ComB6KeyPress(QKeyEvent* event);
 
     bool conversionRunning() const { return conversionRunning_; }
+    // Esc during a run: stops every running converter and starts nothing more.
+    void stopConversion();
 
     // The policy the next press runs with; a run keeps the one of its press.
     RunPolicy runPolicy() const { return runPolicy_; }
@@ -94,8 +97,9 @@ public:
     // empty for the others (LocationRules.cpp).
     static QString noticeText(OpenResult outcome, const QString& path);
 
-    // A status text none of the window's rules writes. It gives way at the
-    // next press of a conversion button to the text the rules wrote last.
+    // A status text none of the window's rules writes (a path that could not
+    // be opened; a run's report; the Exit notice during a run). It gives way
+    // at the next press of a conversion button to the text the rules wrote last.
     void showNotice(const QString& text);
     void withdrawNotice();
 
@@ -138,6 +142,7 @@ private:
     void showListMenu(QListWidget* list, const QPoint& position);
     void openLogOnRequest(); // TForm1.cpp: status bar double-click, Ctrl+Shift+L
     void runConversion(void (ConversionJob::*press)()); // ConversionRules.cpp
+    void makeStopKey();                                  // ConversionRules.cpp
     // Whether a converter of that name stands in the tool folder captured at activation.
     bool ConverterPresent(std::string_view fileName) const;
 
@@ -152,6 +157,8 @@ private:
     QString textUnderNotice_;
     bool conversionRunning_ = false;
     bool closeRequested_ = false;
+    ConversionJob* runningJob_ = nullptr; // while a press runs
+    QShortcut* stopKey_ = nullptr;        // Esc, enabled while a press runs
     // The options of the last press: a press in mode WAV builds no encoder
     // prefix and keeps the one before.
     EncoderOptions heldOptions_;

@@ -1,0 +1,17 @@
+#pragma once
+
+// What the run machinery itself writes into the status bar, byte for byte,
+// UTF-8; each begins with one blank like every sentence of the window. The
+// reports at the end of a run live with the conversion's own sentences in
+// core/ConversionTexts.h.
+
+namespace marulo::RunTexts {
+
+// Exit or closing the window while a conversion runs.
+inline constexpr const char* CloseAfterRun =
+    " 変換が終わり次第終了します。すぐに中止するには Esc キーを押して下さい。";
+
+// The note the run log keeps for a file left alone because its result exists.
+inline constexpr const char* SkippedNote = "skipped: the result is already there: ";
+
+} // namespace marulo::RunTexts

@@ -1,0 +1,79 @@
+#include "ui/window/ProcessRunner.h"
+
+#include "launcher/ConverterProcess.h"
+#include "launcher/RunLog.h"
+#include "ui/widgets/FileList.h"
+
+#include <QDateTime>
+
+namespace marulo {
+
+namespace {
+
+QStringList Lines(const std::vector<std::string>& lines)
+{
+    QStringList list;
+    for (const std::string& line : lines)
+        list << QString::fromStdString(line);
+    return list;
+}
+
+} // namespace
+
+ProcessRunner::ProcessRunner(FileList& fileList, RunLog& log) : fileList_(fileList), log_(log) {}
+
+ProcessRunner::~ProcessRunner()
+{
+    for (auto& [id, step] : running_)
+        fileList_.clearProgress(step.inputPath);
+}
+
+void ProcessRunner::Start(const StepStart& step, Done done)
+{
+    Running& entry = running_[step.id];
+    entry.process = std::make_unique<ConverterProcess>();
+    entry.inputPath = QString::fromStdString(step.inputPath);
+    ConverterProcess& process = *entry.process;
+    process.start(step.command);
+
+    LogEntry logged;
+    logged.started = QDateTime::currentDateTime();
+    logged.file = QString::fromStdString(step.inputName);
+    logged.index = step.index;
+    logged.count = step.count;
+    logged.converter = QString::fromStdString(step.converter);
+    logged.commandText = QString::fromStdString(step.command.text());
+    logged.program = process.program();
+    entry.logId = log_.begin(std::move(logged));
+
+    const qint64 logId = entry.logId;
+    const QString inputPath = entry.inputPath;
+    process.setOnProgress([this, logId, inputPath](double percent) {
+        fileList_.setProgress(inputPath, percent);
+        log_.progress(logId, percent);
+    });
+    process.setOnFinished([done = std::move(done)](const RunOutcome& outcome) { done(outcome); });
+}
+
+void ProcessRunner::Ended(int id, const RunOutcome& verdict)
+{
+    const auto found = running_.find(id);
+    if (found == running_.end())
+        return;
+    Running& step = found->second;
+    log_.finish(step.logId, QString::fromStdString(LogWording(verdict)), !verdict.succeeded(),
+                verdict.succeeded() ? QStringList() : Lines(verdict.lastOutput));
+    fileList_.clearProgress(step.inputPath);
+    // Ended() is reached from inside the process's own report: it goes once
+    // that report has returned.
+    step.process.release()->deleteLater();
+    running_.erase(found);
+}
+
+void ProcessRunner::StopAll()
+{
+    for (auto& [id, step] : running_)
+        step.process->stop();
+}
+
+} // namespace marulo

@@ -1,9 +1,10 @@
 // Times one "ALL Encode" press over a folder, through the window (offscreen)
 // with the converter bridge beside this program, and prints the seconds.
-//   bench_allencode FOLDER [MODE] [normalize]
+//   bench_allencode FOLDER [MODE] [normalize] [jobs=N]
 // MODE is the encode-mode index (0 = MP3, the default). Normalising is off
 // unless asked for, so the press does exactly the work of one encoder call
-// per file and can be compared with the encoder called directly.
+// per file and can be compared with the encoder called directly. jobs=N
+// converts N files at once, as a settings file asking for N would.
 #include "ui/widgets/FileList.h"
 #include "ui/widgets/FolderList.h"
 #include "ui/widgets/RadioGroup.h"
@@ -23,14 +24,19 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: bench_allencode FOLDER [MODE] [normalize]\n");
+        std::fprintf(stderr, "usage: bench_allencode FOLDER [MODE] [normalize] [jobs=N]\n");
         return 2;
     }
     const QString folder = QDir(args[1]).absolutePath();
     const int mode = args.size() > 2 ? args[2].toInt() : 0;
     const bool normalize = args.contains("normalize");
+    RunPolicy policy;
+    for (const QString& arg : args)
+        if (arg.startsWith(QLatin1String("jobs=")))
+            policy.jobs = arg.mid(5).toInt();
 
     TForm1 form;
+    form.setRunPolicy(policy);
     form.show();
     form.findChild<RadioGroup*>("RG1")->setItemIndex(mode);
     form.findChild<QCheckBox*>("CB4")->setChecked(normalize);

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Converts 20 WAV files of 30 s each to MP3 with "ALL Encode" through the
+# converter bridge and the real lame (normalising off), one file at a time
+# and two at once, alternating, REPEATS times each; prints the medians, their
+# ratio (two at once / one at a time) and whether the 20 MP3 files of the two
+# are the same byte for byte.
+#   bench/bridge/bench_jobs.sh [BUILD_DIR] [REPEATS]
+set -euo pipefail
+
+build=$(cd "${1:-build}" && pwd)
+repeats=${2:-3}
+program="$build/bin/bench_allencode"
+[ -x "$program" ] || { echo "build the target bench_allencode first ($program)" >&2; exit 1; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/in" "$work/one" "$work/two"
+for i in $(seq -w 1 20); do
+  sox -n -r 44100 -b 16 -c 2 "$work/in/track$i.wav" synth 30 pinknoise sine $((200 + 10 * 10#$i)) gain -9
+done
+
+# Runs one press with the given jobs and keeps its results in the folder named.
+press() {
+  local jobs=$1 keep=$2 seconds
+  rm -rf "$work/in/Zorvik"
+  seconds=$(QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" "$program" "$work/in" 0 "jobs=$jobs" 2>/dev/null)
+  [ "$(ls "$work/in/Zorvik"/*.mp3 | wc -l)" -eq 20 ] || { echo "ALL Encode did not write 20 files" >&2; exit 1; }
+  rm -f "$keep"/*.mp3
+  mv "$work/in/Zorvik"/*.mp3 "$keep/"
+  echo "$seconds"
+}
+
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+one_times=()
+two_times=()
+for r in $(seq 1 "$repeats"); do
+  one_times+=("$(press 1 "$work/one")")
+  two_times+=("$(press 2 "$work/two")")
+  echo "run $r: jobs=1 ${one_times[-1]} s, jobs=2 ${two_times[-1]} s"
+done
+
+one=$(printf '%s\n' "${one_times[@]}" | median)
+two=$(printf '%s\n' "${two_times[@]}" | median)
+echo "median: jobs=1 $one s, jobs=2 $two s"
+awk -v a="$two" -v b="$one" 'BEGIN { printf "ratio jobs=2/jobs=1: %.3f (target <= 0.55)\n", a / b }'
+if diff -r "$work/one" "$work/two" >/dev/null; then
+  echo "the 20 MP3 files are the same byte for byte"
+else
+  echo "the MP3 files differ between jobs=1 and jobs=2" >&2
+  exit 1
+fi

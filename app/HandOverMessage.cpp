@@ -11,19 +11,21 @@ const QByteArray FirstVersionMessage = QByteArrayLiteral("marulo-activate 1\n");
 
 } // namespace
 
-QByteArray encode(const QString& path) {
+QByteArray encode(const QString& path)
+{
     // Percent-encoded file-system bytes: a file name may hold a newline, and
     // need not be valid UTF-8.
     return Prefix + QByteArray::number(Version) + '\n' + QFile::encodeName(path).toPercentEncoding("/") + '\n';
 }
 
-Request decode(const QByteArray& received) {
+Request decode(const QByteArray& received)
+{
     Request request;
     const qsizetype headerEnd = received.indexOf('\n');
     if (headerEnd < 0) {
         // Still possibly ours: part of the prefix, or the prefix and a few digits.
-        const bool couldBeOurs = Prefix.startsWith(received) ||
-                                 (received.startsWith(Prefix) && received.size() <= Prefix.size() + 8);
+        const bool couldBeOurs =
+            Prefix.startsWith(received) || (received.startsWith(Prefix) && received.size() <= Prefix.size() + 8);
         if (!couldBeOurs)
             request.kind = Request::Kind::Refused;
         return request;

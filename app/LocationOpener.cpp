@@ -9,16 +9,21 @@
 
 namespace marulo {
 
-LocationOpener::LocationOpener(TForm1& window) : QObject(&window), window_(window) {
+LocationOpener::LocationOpener(TForm1& window) : QObject(&window), window_(window)
+{
     // Queued: the path is opened after the activation that ran the check has
     // been handled, so its notice follows the check's own text.
-    connect(&window_, &TForm1::startUpCheckDone, this, [this] {
-        if (!waiting_.isEmpty())
-            openNow(std::exchange(waiting_, QString()));
-    }, Qt::QueuedConnection);
+    connect(
+        &window_, &TForm1::startUpCheckDone, this,
+        [this] {
+            if (!waiting_.isEmpty())
+                openNow(std::exchange(waiting_, QString()));
+        },
+        Qt::QueuedConnection);
 }
 
-bool LocationOpener::open(const QString& path) {
+bool LocationOpener::open(const QString& path)
+{
     if (path.isEmpty())
         return true;
     if (!window_.startUpChecked()) {
@@ -30,7 +35,8 @@ bool LocationOpener::open(const QString& path) {
     return openNow(path);
 }
 
-bool LocationOpener::openNow(const QString& path) {
+bool LocationOpener::openNow(const QString& path)
+{
     const OpenResult outcome = window_.openLocation(path);
     const QString notice = TForm1::noticeText(outcome, path);
     if (!notice.isEmpty())

@@ -16,12 +16,14 @@ namespace marulo {
 
 namespace {
 
-int handOver(SingleInstance& instance, const QString& path) {
+int handOver(SingleInstance& instance, const QString& path)
+{
     switch (instance.handOver(path)) {
     case SingleInstance::HandOverResult::Opened:
         return 0;
     case SingleInstance::HandOverResult::NotOpened:
-        std::fprintf(stderr, "marulo: \"%s\" could not be opened: no such folder or file, or no permission to read it.\n",
+        std::fprintf(stderr,
+                     "marulo: \"%s\" could not be opened: no such folder or file, or no permission to read it.\n",
                      qUtf8Printable(path));
         return 0;
     case SingleInstance::HandOverResult::Refused:
@@ -36,7 +38,8 @@ int handOver(SingleInstance& instance, const QString& path) {
 
 } // namespace
 
-int RunProgram(int argc, char* argv[], const std::function<void(TForm1&)>& onWindow) {
+int RunProgram(int argc, char* argv[], const std::function<void(TForm1&)>& onWindow)
+{
     // Read before the application object exists: --help, --version and a
     // mistyped option need no display and leave a running copy alone.
     QStringList arguments;

@@ -31,7 +31,8 @@ constexpr int HandOverMilliseconds = 900;
 constexpr int ConnectionIdleMilliseconds = 3000;
 constexpr int RetryMilliseconds = 50;
 
-QString userKey() {
+QString userKey()
+{
 #if defined(Q_OS_UNIX)
     return QString::number(::getuid());
 #else
@@ -39,7 +40,8 @@ QString userKey() {
 #endif
 }
 
-QString shortName(const QString& title) {
+QString shortName(const QString& title)
+{
     const QByteArray digest =
         QCryptographicHash::hash((title + QLatin1Char('\n') + userKey()).toUtf8(), QCryptographicHash::Sha1);
     return QStringLiteral("marulo-") + QString::fromLatin1(digest.toHex().left(16));
@@ -47,14 +49,21 @@ QString shortName(const QString& title) {
 
 } // namespace
 
-QString SingleInstance::serverName(const QString& title) { return shortName(title); }
+QString SingleInstance::serverName(const QString& title)
+{
+    return shortName(title);
+}
 
-QString SingleInstance::lockPath(const QString& title) {
+QString SingleInstance::lockPath(const QString& title)
+{
     return QDir(QDir::tempPath()).filePath(shortName(title) + QStringLiteral(".lock"));
 }
 
 SingleInstance::SingleInstance(const QString& title, QObject* parent)
-    : QObject(parent), title_(title), lock_(std::make_unique<QLockFile>(lockPath(title))) {
+    : QObject(parent),
+      title_(title),
+      lock_(std::make_unique<QLockFile>(lockPath(title)))
+{
     // Age never makes the lock stale, only the death of the copy that holds
     // it: QLockFile checks the recorded process and takes over from a crash.
     lock_->setStaleLockTime(0);
@@ -68,7 +77,8 @@ SingleInstance::SingleInstance(const QString& title, QObject* parent)
 
 SingleInstance::~SingleInstance() = default;
 
-void SingleInstance::listen() {
+void SingleInstance::listen()
+{
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     connect(server_, &QLocalServer::newConnection, this, &SingleInstance::acceptConnection);
@@ -82,7 +92,8 @@ void SingleInstance::listen() {
     }
 }
 
-void SingleInstance::acceptConnection() {
+void SingleInstance::acceptConnection()
+{
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         auto received = std::make_shared<QByteArray>();
@@ -101,7 +112,8 @@ void SingleInstance::acceptConnection() {
 }
 
 // Empty while the message is incomplete.
-QByteArray SingleInstance::answer(const QByteArray& received) {
+QByteArray SingleInstance::answer(const QByteArray& received)
+{
     const HandOver::Request request = HandOver::decode(received);
     switch (request.kind) {
     case HandOver::Request::Kind::Incomplete:
@@ -117,7 +129,8 @@ QByteArray SingleInstance::answer(const QByteArray& received) {
     return opened ? HandOver::OpenedAnswer : HandOver::NotOpenedAnswer;
 }
 
-SingleInstance::HandOverResult SingleInstance::handOver(const QString& path) {
+SingleInstance::HandOverResult SingleInstance::handOver(const QString& path)
+{
     // Runs before any window exists, so a short blocking exchange is harmless.
     const QDeadlineTimer deadline(HandOverMilliseconds);
     QLocalSocket socket;

@@ -11,14 +11,16 @@ namespace {
 
 constexpr int UsageExitStatus = 2;
 
-QString programName(const QStringList& arguments) {
+QString programName(const QStringList& arguments)
+{
     const QString name = arguments.isEmpty() ? QString() : QFileInfo(arguments.first()).fileName();
     return name.isEmpty() ? QStringLiteral("marulo") : name;
 }
 
 // QCommandLineParser names the program "<executable_name>" when no
 // application object exists yet, which is the case here by design.
-QString usageText(const QCommandLineParser& parser, const QString& program) {
+QString usageText(const QCommandLineParser& parser, const QString& program)
+{
     QString text = parser.helpText();
     text.replace(QStringLiteral("<executable_name>"), program);
     return text;
@@ -26,7 +28,8 @@ QString usageText(const QCommandLineParser& parser, const QString& program) {
 
 } // namespace
 
-StartRequest ParseStartArguments(const QStringList& arguments, const QString& currentFolder) {
+StartRequest ParseStartArguments(const QStringList& arguments, const QString& currentFolder)
+{
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Converts WAV files to MP3, MP2, Ogg Vorbis, AAC, FLAC or TTA and back.\n"
@@ -72,7 +75,8 @@ StartRequest ParseStartArguments(const QStringList& arguments, const QString& cu
     return request;
 }
 
-int ExitStatusOf(StartRequest::Action action) {
+int ExitStatusOf(StartRequest::Action action)
+{
     return action == StartRequest::Action::Refuse ? UsageExitStatus : 0;
 }
 

@@ -1,3 +1,6 @@
 #include "app/Program.h"
 
-int main(int argc, char* argv[]) { return marulo::RunProgram(argc, argv); }
+int main(int argc, char* argv[])
+{
+    return marulo::RunProgram(argc, argv);
+}

@@ -60,10 +60,14 @@ std::string Join(std::initializer_list<std::string_view> parts)
 std::string_view ChannelOption(ChannelMode channel)
 {
     switch (channel) {
-    case ChannelMode::Mono: return Opt::Mono;
-    case ChannelMode::Stereo: return Opt::Stereo;
-    case ChannelMode::DualChannel: return Opt::DualChannel;
-    case ChannelMode::JointStereo: return Opt::JointStereo;
+    case ChannelMode::Mono:
+        return Opt::Mono;
+    case ChannelMode::Stereo:
+        return Opt::Stereo;
+    case ChannelMode::DualChannel:
+        return Opt::DualChannel;
+    case ChannelMode::JointStereo:
+        return Opt::JointStereo;
     }
     return Opt::JointStereo;
 }
@@ -145,13 +149,13 @@ struct EncodeForm {
 };
 
 constexpr std::array<EncodeForm, EncodeModeCount> EncodeForms{{
-    {Form::Blank, Form::Blank},         // MP3
-    {Form::Blank, Form::Blank},         // MP2
-    {Form::Blank, Form::Output},        // OGG
-    {Form::AacInput, Form::AacOutput},  // AAC
-    {"", Form::Output},                 // FLAC
-    {Form::TtaEncode, Form::Output},    // TTA
-    {"", ""},                           // WAV: unused, no encoder
+    {Form::Blank, Form::Blank},        // MP3
+    {Form::Blank, Form::Blank},        // MP2
+    {Form::Blank, Form::Output},       // OGG
+    {Form::AacInput, Form::AacOutput}, // AAC
+    {"", Form::Output},                // FLAC
+    {Form::TtaEncode, Form::Output},   // TTA
+    {"", ""},                          // WAV: unused, no encoder
 }};
 
 // Decode command = decoder, option, input, beforeOutput, decoded file.
@@ -161,13 +165,13 @@ struct DecodeForm {
 };
 
 constexpr std::array<DecodeForm, EncodeModeCount> DecodeForms{{
-    {Form::LameDecode, Form::Blank},  // MP3
-    {Form::LameDecode, Form::Blank},  // MP2
-    {Form::LameDecode, Form::Blank},  // OGG
-    {Form::LameDecode, Form::Blank},  // AAC
-    {Form::Decode, Form::Output},     // FLAC
-    {Form::Decode, Form::Output},     // TTA
-    {"", ""},                         // WAV: unused, no decoder
+    {Form::LameDecode, Form::Blank}, // MP3
+    {Form::LameDecode, Form::Blank}, // MP2
+    {Form::LameDecode, Form::Blank}, // OGG
+    {Form::LameDecode, Form::Blank}, // AAC
+    {Form::Decode, Form::Output},    // FLAC
+    {Form::Decode, Form::Output},    // TTA
+    {"", ""},                        // WAV: unused, no decoder
 }};
 
 } // namespace

@@ -15,7 +15,11 @@ struct ConversionJob::FileRun {
 
 ConversionJob::ConversionJob(ConversionWindow& window, StepRunner& runner, FileOperations& files,
                              EncoderOptions& heldOptions, RunPolicy policy)
-    : window_(window), runner_(runner), files_(files), options_(heldOptions), policy_(policy)
+    : window_(window),
+      runner_(runner),
+      files_(files),
+      options_(heldOptions),
+      policy_(policy)
 {
     policy_.jobs = std::max(1, policy_.jobs);
 }
@@ -198,9 +202,9 @@ void ConversionJob::Report()
     if (summary_.failed > 0) {
         const FileSteps& first = *fileRuns_[firstFailed_].steps;
         const std::string& name = first.names().InputName;
-        window_.ShowNotice(summary_.failed == 1
-                               ? ConversionTexts::StepFailed(first.failedConverter(), name)
-                               : ConversionTexts::SomeFailed(summary_.files, summary_.failed, first.failedConverter(), name));
+        window_.ShowNotice(summary_.failed == 1 ? ConversionTexts::StepFailed(first.failedConverter(), name)
+                                                : ConversionTexts::SomeFailed(summary_.files, summary_.failed,
+                                                                              first.failedConverter(), name));
         return;
     }
     if (!followSelection_ && summary_.skipped == summary_.files)

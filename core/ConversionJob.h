@@ -17,7 +17,7 @@ namespace marulo {
 
 // How far a run came, for its report.
 struct RunSummary {
-    int files = 0;     // the press's files
+    int files = 0; // the press's files
     int converted = 0;
     int failed = 0;
     int skipped = 0;
@@ -72,7 +72,7 @@ private:
 
     std::string baseFolder_;
     std::vector<FileRun> fileRuns_;
-    std::size_t next_ = 0;       // the next file to start, in list order
+    std::size_t next_ = 0; // the next file to start, in list order
     std::vector<std::size_t> running_;
     bool followSelection_ = false;
     bool stopping_ = false;

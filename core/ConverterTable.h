@@ -32,7 +32,7 @@ inline constexpr std::string_view Normalize = "normalize.exe";
 inline constexpr std::string_view NormalizerExecutable = Converter::Normalize;
 
 inline constexpr std::array<std::string_view, 7> ConverterExecutables{
-    Converter::Lame,  Converter::Toolame, Converter::Oggenc,    Converter::Aacenc,
+    Converter::Lame, Converter::Toolame, Converter::Oggenc,    Converter::Aacenc,
     Converter::Flac, Converter::Ttaenc,  Converter::Normalize,
 };
 

@@ -21,12 +21,12 @@ struct EncoderSettings {
     std::string aacPreset = "normal";  // ComB4
     std::string compression = "8";     // E2
     std::string normalizeLevel = "90"; // E1
-    bool abr = false;             // CB3
-    bool vbr = false;             // CB2
-    bool newVbr = false;          // CB1
-    bool errorProtection = false; // CB5
-    bool bitrateRange = false;    // CB8
-    bool downmix = false;         // CB9
+    bool abr = false;                  // CB3
+    bool vbr = false;                  // CB2
+    bool newVbr = false;               // CB1
+    bool errorProtection = false;      // CB5
+    bool bitrateRange = false;         // CB8
+    bool downmix = false;              // CB9
 
     bool operator==(const EncoderSettings&) const = default;
 };

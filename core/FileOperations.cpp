@@ -63,8 +63,8 @@ FileState LocalFileOperations::Stat(const std::string& path)
     state.regular = std::filesystem::is_regular_file(status);
     if (state.regular) {
         state.size = static_cast<std::uint64_t>(std::filesystem::file_size(target, error));
-        state.modifiedNs = static_cast<std::int64_t>(
-            std::filesystem::last_write_time(target, error).time_since_epoch().count());
+        state.modifiedNs =
+            static_cast<std::int64_t>(std::filesystem::last_write_time(target, error).time_since_epoch().count());
     }
     return state;
 }

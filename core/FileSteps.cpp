@@ -9,7 +9,11 @@ namespace marulo {
 
 FileSteps::FileSteps(ConversionWindow& window, FileOperations& files, const EncoderOptions& options, FileNames names,
                      ExistingResults existing)
-    : window_(window), files_(files), options_(options), names_(std::move(names)), existing_(existing)
+    : window_(window),
+      files_(files),
+      options_(options),
+      names_(std::move(names)),
+      existing_(existing)
 {
 }
 

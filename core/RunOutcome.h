@@ -11,8 +11,8 @@ namespace marulo {
 struct RunOutcome {
     enum class Kind {
         Succeeded,
-        NotFound,         // no executable of that name in any folder looked at
-        FailedToStart,    // found, but the system would not start it
+        NotFound,      // no executable of that name in any folder looked at
+        FailedToStart, // found, but the system would not start it
         Crashed,
         ExitedWithStatus, // ended normally with a non-zero status
         NoResult,         // exited with status 0 but left no file (or an empty one) at its output path

@@ -10,14 +10,14 @@ namespace marulo {
 
 // One converter step as the run hands it to whatever starts converters.
 struct StepStart {
-    int id = 0;             // unique within the run, for Ended()
+    int id = 0; // unique within the run, for Ended()
     CommandLine command;
     std::string converter;  // the command's first argument, "lame.exe"
     std::string outputPath; // where the step's result must appear
     std::string inputPath;  // the file of the press this step belongs to
     std::string inputName;
-    int index = 0;          // the file's place among the press's files, 1-based
-    int count = 0;          // how many files the press has
+    int index = 0; // the file's place among the press's files, 1-based
+    int count = 0; // how many files the press has
 };
 
 // Starts converters without waiting for them: a run goes on from the callback,

@@ -42,8 +42,7 @@ bool ToolIsPresent(const std::string& path)
     if (path.empty() || path.find('\0') != std::string::npos)
         return false;
     std::error_code error;
-    const std::filesystem::path entry(
-        std::u8string_view(reinterpret_cast<const char8_t*>(path.data()), path.size()));
+    const std::filesystem::path entry(std::u8string_view(reinterpret_cast<const char8_t*>(path.data()), path.size()));
     // symlink_status: the name itself is the entry, so a dangling link counts.
     const std::filesystem::file_status status = std::filesystem::symlink_status(entry, error);
     if (error)

@@ -77,7 +77,12 @@ void ConverterProcess::start(const CommandLine& commandLine)
     program_ = ToolLauncher::Locate(name_);
     if (program_.isEmpty()) {
         // Reported from the event loop, as every other end is.
-        QMetaObject::invokeMethod(this, [this] { end({RunOutcome::Kind::NotFound, 0, {}}); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                end({RunOutcome::Kind::NotFound, 0, {}});
+            },
+            Qt::QueuedConnection);
         return;
     }
     QStringList rest;
@@ -152,7 +157,8 @@ void ConverterProcess::end(RunOutcome outcome)
     if (ended_)
         return;
     if (starting_) {
-        QMetaObject::invokeMethod(this, [this, outcome] { end(outcome); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, outcome] { end(outcome); }, Qt::QueuedConnection);
         return;
     }
     ended_ = true;

@@ -60,7 +60,7 @@ private:
     QProcess process_;
     QTimer killTimer_;
     QTimer flushTimer_; // armed only while a value is held back
-    QString name_;    // the line's first argument, for the reports
+    QString name_;      // the line's first argument, for the reports
     QString program_;
     qint64 group_ = 0; // the converter's pid, which is its group's id
     ProgressScan scan_;

@@ -8,7 +8,10 @@ namespace marulo {
 
 namespace {
 
-bool isNumberByte(char c) { return (c >= '0' && c <= '9') || c == '.'; }
+bool isNumberByte(char c)
+{
+    return (c >= '0' && c <= '9') || c == '.';
+}
 
 // "37", "37.5", "100.", ".5": digits with at most one point.
 std::optional<double> parseNumber(QByteArrayView text)

@@ -58,7 +58,8 @@ QString RunLog::toText() const
         text += entry.started.toString(Qt::ISODate) + QLatin1Char(' ');
         if (entry.count > 0)
             text += QStringLiteral("%1/%2 ").arg(entry.index).arg(entry.count);
-        text += entry.file + QLatin1Char(' ') + entry.converter + QLatin1String(": ") + entry.outcome + QLatin1Char('\n');
+        text +=
+            entry.file + QLatin1Char(' ') + entry.converter + QLatin1String(": ") + entry.outcome + QLatin1Char('\n');
         if (!entry.commandText.isEmpty())
             text += QLatin1String("    ") + entry.commandText + QLatin1Char('\n');
         if (!entry.program.isEmpty())

@@ -21,7 +21,7 @@ struct LogEntry {
     QString program;     // the path the launcher resolved; empty when not found
     bool running = true;
     std::optional<double> percent; // while running, once the converter reported it
-    QString outcome;     // "succeeded", "not found", "exit status 2", "stopped by the user", ...
+    QString outcome;               // "succeeded", "not found", "exit status 2", "stopped by the user", ...
     bool failed = false;
     QStringList lastOutput; // the converter's last lines, kept for a step that did not succeed
 };

@@ -21,7 +21,8 @@ QString ToolLauncher::InstalledConverterFolder()
 {
     // Relative to the program, so an installation works under any prefix and
     // a moved installation still finds its converters.
-    return QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(MARULO_CONVERTER_RELDIR)));
+    return QDir::cleanPath(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(MARULO_CONVERTER_RELDIR)));
 }
 
 QString ToolLauncher::Locate(const QString& name)

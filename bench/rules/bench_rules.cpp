@@ -4,11 +4,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,7 +17,8 @@
 
 namespace {
 
-void Measure(const char* what, int runs, const std::function<void(int)>& once) {
+void Measure(const char* what, int runs, const std::function<void(int)>& once)
+{
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < runs; ++i)
@@ -28,7 +29,8 @@ void Measure(const char* what, int runs, const std::function<void(int)>& once) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QApplication app(argc, argv);
     // Started in an empty folder: the converter check finds nothing there,
     // the same work as finding everything.

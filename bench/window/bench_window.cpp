@@ -1,7 +1,7 @@
 // Prints timings; asserts nothing. Run: QT_QPA_PLATFORM=offscreen bench_window
+#include "app/SingleInstance.h"
 #include "ui/widgets/FileList.h"
 #include "ui/widgets/FolderList.h"
-#include "app/SingleInstance.h"
 #include "ui/window/TForm1.h"
 
 #include <QApplication>
@@ -22,17 +22,20 @@ using namespace marulo;
 
 namespace {
 
-double median(std::vector<double> values) {
+double median(std::vector<double> values)
+{
     std::sort(values.begin(), values.end());
     return values.at(values.size() / 2);
 }
 
-void report(const char* what, const std::vector<double>& ms) {
+void report(const char* what, const std::vector<double>& ms)
+{
     std::printf("%-44s median %8.2f ms  (min %.2f, max %.2f, n=%zu)\n", what, median(ms),
                 *std::min_element(ms.begin(), ms.end()), *std::max_element(ms.begin(), ms.end()), ms.size());
 }
 
-void waitUntil(const std::function<bool()>& condition) {
+void waitUntil(const std::function<bool()>& condition)
+{
     QEventLoop loop;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
@@ -46,7 +49,8 @@ void waitUntil(const std::function<bool()>& condition) {
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString root = QDir(dir.path()).canonicalPath();
@@ -64,7 +68,8 @@ int main(int argc, char* argv[]) {
     const QString big = QDir(root).filePath(QStringLiteral("big"));
     QDir().mkpath(big);
     for (int i = 0; i < 2000; ++i) {
-        QFile file(QDir(big).filePath(QStringLiteral("track%1.%2").arg(i, 4, 10, QLatin1Char('0')).arg(i % 2 ? "wav" : "mp3")));
+        QFile file(QDir(big).filePath(
+            QStringLiteral("track%1.%2").arg(i, 4, 10, QLatin1Char('0')).arg(i % 2 ? "wav" : "mp3")));
         file.open(QIODevice::WriteOnly);
     }
     FileList list;
@@ -92,7 +97,8 @@ int main(int argc, char* argv[]) {
         probe.connectToServer(SingleInstance::serverName(title));
         return probe.state() == QLocalSocket::ConnectedState;
     });
-    std::printf("%-44s        %8.2f ms\n", "first start until it answers", static_cast<double>(startClock.nsecsElapsed()) / 1e6);
+    std::printf("%-44s        %8.2f ms\n", "first start until it answers",
+                static_cast<double>(startClock.nsecsElapsed()) / 1e6);
 
     std::vector<double> handovers;
     for (int i = 0; i < 10; ++i) {

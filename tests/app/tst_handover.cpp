@@ -23,16 +23,21 @@ namespace {
 
 const QString LameEncoding = QString::fromUtf8(" lame.exe を用いたエンコードです。上限は\"320\"までです。");
 
-QString cannotOpen(const QString& path) { return QString::fromUtf8(" \"%1\" を開けませんでした。").arg(path); }
+QString cannotOpen(const QString& path)
+{
+    return QString::fromUtf8(" \"%1\" を開けませんでした。").arg(path);
+}
 
-QString notListed(const QString& path) {
+QString notListed(const QString& path)
+{
     return QString::fromUtf8(" \"%1\" は 今のモードでは一覧に表示されないため、フォルダのみを開きました。").arg(path);
 }
 
 // The window_host's report lines, as they come.
 class Host {
 public:
-    Host(const QString& folder, const QStringList& arguments, const QProcessEnvironment& environment) {
+    Host(const QString& folder, const QStringList& arguments, const QProcessEnvironment& environment)
+    {
         process_.setWorkingDirectory(folder);
         process_.setProcessEnvironment(environment);
         process_.setProgram(QStringLiteral(MARULO_WINDOW_HOST));
@@ -43,7 +48,8 @@ public:
         });
         process_.start();
     }
-    ~Host() {
+    ~Host()
+    {
         if (process_.state() == QProcess::NotRunning)
             return;
         process_.write("quit\n");
@@ -54,7 +60,8 @@ public:
 
     QStringList lines() const { return lines_; }
     // The lines of one kind, without the kind.
-    QStringList of(const QString& kind) const {
+    QStringList of(const QString& kind) const
+    {
         QStringList found;
         for (const QString& line : lines_)
             if (line.startsWith(kind + QLatin1Char('\t')))
@@ -63,7 +70,8 @@ public:
     }
     qsizetype indexOf(const QString& line) const { return lines_.indexOf(line); }
     // The status bar now: its last change, or the start-up check's text.
-    QString currentStatus() const {
+    QString currentStatus() const
+    {
         const QStringList changes = of(QStringLiteral("status"));
         if (!changes.isEmpty())
             return changes.last();
@@ -110,7 +118,8 @@ private:
     QProcessEnvironment environment_;
 };
 
-void HandOverTest::initTestCase() {
+void HandOverTest::initTestCase()
+{
     QVERIFY(private_.isValid());
     // A private place for the lock and the socket: a copy of the program the
     // user runs on this machine is never touched.
@@ -124,27 +133,34 @@ void HandOverTest::initTestCase() {
 
 // dir1: where the running copy starts (no converters in it), with a.wav;
 // dir2: b.wav, c.mp3 and a folder sub.
-void HandOverTest::init() {
+void HandOverTest::init()
+{
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
     root_ = QDir(dir_->path()).canonicalPath();
     for (const QString& folder : {QStringLiteral("dir1"), QStringLiteral("dir2/sub")})
         QVERIFY(QDir(root_).mkpath(folder));
-    for (const QString& file : {QStringLiteral("dir1/a.wav"), QStringLiteral("dir2/b.wav"), QStringLiteral("dir2/c.mp3")}) {
+    for (const QString& file :
+         {QStringLiteral("dir1/a.wav"), QStringLiteral("dir2/b.wav"), QStringLiteral("dir2/c.mp3")}) {
         QFile f(path(file));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("RIFF");
     }
 }
 
-void HandOverTest::cleanup() { dir_.reset(); }
+void HandOverTest::cleanup()
+{
+    dir_.reset();
+}
 
-std::unique_ptr<Host> HandOverTest::startHost(const QStringList& arguments) {
+std::unique_ptr<Host> HandOverTest::startHost(const QStringList& arguments)
+{
     auto host = std::make_unique<Host>(path(QStringLiteral("dir1")), arguments, environment_);
     return host;
 }
 
-int HandOverTest::runLater(const QString& folder, const QStringList& arguments, QString* errors) {
+int HandOverTest::runLater(const QString& folder, const QStringList& arguments, QString* errors)
+{
     QProcess later;
     later.setWorkingDirectory(folder);
     later.setProcessEnvironment(environment_);
@@ -159,20 +175,35 @@ int HandOverTest::runLater(const QString& folder, const QStringList& arguments, 
 // Columns shared by both ways of naming a location: the argument (relative to
 // dir1 where it is relative), the folder then shown, the file then selected,
 // and the status text that follows the start-up check's.
-void HandOverTest::addRows() {
+void HandOverTest::addRows()
+{
     QTest::addColumn<QString>("argument");
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("selected");
     QTest::addColumn<QString>("status");
-    QTest::newRow("folder") << "ROOT/dir2" << "dir2" << "" << LameEncoding;
-    QTest::newRow("relative folder") << "../dir2/sub" << "dir2/sub" << "" << LameEncoding;
-    QTest::newRow("file the list shows") << "ROOT/dir2/b.wav" << "dir2" << "dir2/b.wav" << LameEncoding;
-    QTest::newRow("file the mask hides") << "../dir2/c.mp3" << "dir2" << "" << notListed("ROOT/dir2/c.mp3");
-    QTest::newRow("missing") << "ROOT/dir2/none" << "" << "" << cannotOpen("ROOT/dir2/none");
+    QTest::newRow("folder") << "ROOT/dir2"
+                            << "dir2"
+                            << "" << LameEncoding;
+    QTest::newRow("relative folder") << "../dir2/sub"
+                                     << "dir2/sub"
+                                     << "" << LameEncoding;
+    QTest::newRow("file the list shows") << "ROOT/dir2/b.wav"
+                                         << "dir2"
+                                         << "dir2/b.wav" << LameEncoding;
+    QTest::newRow("file the mask hides") << "../dir2/c.mp3"
+                                         << "dir2"
+                                         << "" << notListed("ROOT/dir2/c.mp3");
+    QTest::newRow("missing") << "ROOT/dir2/none"
+                             << ""
+                             << "" << cannotOpen("ROOT/dir2/none");
 }
 
-void HandOverTest::ownArgument_data() { addRows(); }
+void HandOverTest::ownArgument_data()
+{
+    addRows();
+}
 
+// clang-format off
 void HandOverTest::ownArgument() {
     QFETCH(QString, argument);
     QFETCH(QString, folder);
@@ -204,14 +235,19 @@ void HandOverTest::ownArgument() {
         QCOMPARE(host->of("selected").filter(QRegularExpression(".+")), QStringList{});
     const QString errors = host->errors();
     QCOMPARE(errors.contains(QLatin1String("could not be opened")), status.contains(QStringLiteral("開けませんでした")));
+    // clang-format on
 }
 
-void HandOverTest::laterStart_data() {
+void HandOverTest::laterStart_data()
+{
+    // clang-format off
     addRows();
     QTest::newRow("no argument") << "" << "" << "" << LameEncoding;
+    // clang-format on
 }
 
-void HandOverTest::laterStart() {
+void HandOverTest::laterStart()
+{
     QFETCH(QString, argument);
     QFETCH(QString, folder);
     QFETCH(QString, selected);
@@ -225,7 +261,8 @@ void HandOverTest::laterStart() {
     // Started in dir1 as well, so a relative argument means the same.
     const int exitCode = runLater(path("dir1"), argument.isEmpty() ? QStringList{} : QStringList{argument}, &errors);
     QCOMPARE(exitCode, 0);
-    QCOMPARE(errors.contains(QLatin1String("could not be opened")), status.contains(QStringLiteral("開けませんでした")));
+    QCOMPARE(errors.contains(QLatin1String("could not be opened")),
+             status.contains(QStringLiteral("開けませんでした")));
     if (!folder.isEmpty())
         QTRY_COMPARE_WITH_TIMEOUT(host->of("folder"), QStringList{path(folder)}, 10000);
     if (!selected.isEmpty())
@@ -239,16 +276,20 @@ void HandOverTest::laterStart() {
         QCOMPARE(host->of("status"), QStringList{});
 }
 
-void HandOverTest::otherVersionsRefused_data() {
+void HandOverTest::otherVersionsRefused_data()
+{
+    // clang-format off
     QTest::addColumn<QByteArray>("message");
     QTest::addColumn<QByteArray>("answer");
     QTest::newRow("version 1: come forward") << QByteArray("marulo-activate 1\n") << QByteArray("ok\n");
     QTest::newRow("version 0") << QByteArray("marulo-activate 0\n") << QByteArray("refused\n");
     QTest::newRow("version 3") << QByteArray("marulo-activate 3\n/tmp\n") << QByteArray("refused\n");
     QTest::newRow("not ours") << QByteArray("hello\n") << QByteArray("refused\n");
+    // clang-format on
 }
 
-void HandOverTest::otherVersionsRefused() {
+void HandOverTest::otherVersionsRefused()
+{
     QFETCH(QByteArray, message);
     QFETCH(QByteArray, answer);
     auto host = startHost({});
@@ -268,7 +309,8 @@ void HandOverTest::otherVersionsRefused() {
     QTRY_COMPARE_WITH_TIMEOUT(host->of("folder"), QStringList{path("dir2")}, 10000);
 }
 
-void HandOverTest::laterStartDuringConversion() {
+void HandOverTest::laterStartDuringConversion()
+{
     const QString gate = path("gate");
     const QString log = path("standin.log");
     QProcessEnvironment environment = environment_;
@@ -305,16 +347,20 @@ void HandOverTest::laterStartDuringConversion() {
     QVERIFY(!QFileInfo::exists(path("dir2/Zorvik")));
 }
 
-void HandOverTest::rememberedFolder_data() {
+void HandOverTest::rememberedFolder_data()
+{
+    // clang-format off
     QTest::addColumn<QString>("argument");
     QTest::addColumn<QString>("folder");
     QTest::newRow("no argument: the remembered folder") << "" << "dir2";
     QTest::newRow("an argument wins") << "ROOT/dir2/sub" << "dir2/sub";
+    // clang-format on
 }
 
 // A settings file that remembers dir2: the program opens it after the
 // start-up check, unless the command line names a folder of its own.
-void HandOverTest::rememberedFolder() {
+void HandOverTest::rememberedFolder()
+{
     QFETCH(QString, argument);
     QFETCH(QString, folder);
     argument.replace(QLatin1String("ROOT"), root_);

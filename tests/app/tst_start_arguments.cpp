@@ -30,13 +30,16 @@ private:
     QTemporaryDir private_;
 };
 
-void StartArgumentsTest::initTestCase() {
+void StartArgumentsTest::initTestCase()
+{
     QVERIFY(private_.isValid());
     qputenv("TMPDIR", private_.path().toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", private_.path().toLocal8Bit());
 }
 
-void StartArgumentsTest::requests_data() {
+void StartArgumentsTest::requests_data()
+{
+    // clang-format off
     QTest::addColumn<QStringList>("arguments"); // after the program's name
     QTest::addColumn<Action>("action");
     QTest::addColumn<QString>("path");
@@ -52,9 +55,11 @@ void StartArgumentsTest::requests_data() {
     QTest::newRow("Qt's own option") << QStringList{"-platform", "xcb"} << Action::Refuse << "";
     QTest::newRow("two paths") << QStringList{"/a", "/b"} << Action::Refuse << "";
     QTest::newRow("empty path") << QStringList{""} << Action::Refuse << "";
+    // clang-format on
 }
 
-void StartArgumentsTest::requests() {
+void StartArgumentsTest::requests()
+{
     QFETCH(QStringList, arguments);
     QFETCH(Action, action);
     QFETCH(QString, path);
@@ -66,7 +71,9 @@ void StartArgumentsTest::requests() {
     QCOMPARE(marulo::ExitStatusOf(action), action == Action::Refuse ? 2 : 0);
 }
 
-void StartArgumentsTest::program_data() {
+void StartArgumentsTest::program_data()
+{
+    // clang-format off
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("out"); // start of standard output
@@ -79,9 +86,11 @@ void StartArgumentsTest::program_data() {
                                     << "marulo: Unknown option 'bogus'.\nUsage: marulo [options] [FOLDER|FILE]\n";
     QTest::newRow("two paths") << QStringList{"/a", "/b"} << 2 << ""
                                << "marulo: Only one folder or file can be opened.\nUsage: marulo";
+    // clang-format on
 }
 
-void StartArgumentsTest::program() {
+void StartArgumentsTest::program()
+{
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QFETCH(QString, out);
@@ -91,7 +100,10 @@ void StartArgumentsTest::program() {
     SingleInstance running(QString::fromUtf8(marulo::FormTexts::ApplicationTitle));
     QVERIFY(running.isPrimary());
     int asked = 0;
-    running.setHandler([&asked](const QString&) { ++asked; return true; });
+    running.setHandler([&asked](const QString&) {
+        ++asked;
+        return true;
+    });
 
     // No display of any kind: a start that made a window would fail here.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

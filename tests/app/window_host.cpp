@@ -26,14 +26,17 @@ using namespace marulo;
 
 namespace {
 
-void report(const QString& kind, const QStringList& fields) {
+void report(const QString& kind, const QStringList& fields)
+{
     std::fputs(qUtf8Printable(kind + QLatin1Char('\t') + fields.join(QLatin1Char('\t')) + QLatin1Char('\n')), stdout);
     std::fflush(stdout);
 }
 
-void watch(TForm1& window) {
-    QObject::connect(&window, &TForm1::startUpCheckDone, &window,
-                     [&window] { report(QStringLiteral("checked"), {window.toolFolder(), window.statusText()}); });
+void watch(TForm1& window)
+{
+    QObject::connect(&window, &TForm1::startUpCheckDone, &window, [&window] {
+        report(QStringLiteral("checked"), {window.toolFolder(), window.statusText()});
+    });
     QObject::connect(window.findChild<QStatusBar*>(QStringLiteral("SB1")), &QStatusBar::messageChanged, &window,
                      [](const QString& text) { report(QStringLiteral("status"), {text}); });
     QObject::connect(window.findChild<FolderList*>(QStringLiteral("DLB1")), &FolderList::directoryChanged, &window,
@@ -62,4 +65,7 @@ void watch(TForm1& window) {
 
 } // namespace
 
-int main(int argc, char* argv[]) { return RunProgram(argc, argv, watch); }
+int main(int argc, char* argv[])
+{
+    return RunProgram(argc, argv, watch);
+}

@@ -94,25 +94,24 @@ void BridgeTest::initTestCase()
     QVERIFY(makeWav(input("pluck.wav"), 2, 1.0, 16, Signal::Pluck));
     QVERIFY(QFile::copy(input("stereo.wav"), input("音楽 ファイル.wav")));
     // Digital silence: no dither, every sample zero.
-    QCOMPARE(runProgram("sox", {"-D", "-n", "-r", "44100", "-b", "16", "-c", "2", input("silent.wav"), "trim", "0", "1"})
-                 .exitCode,
-             0);
+    QCOMPARE(
+        runProgram("sox", {"-D", "-n", "-r", "44100", "-b", "16", "-c", "2", input("silent.wav"), "trim", "0", "1"})
+            .exitCode,
+        0);
 
     // Sources for the decoders, made by the Debian tools directly.
     QCOMPARE(runProgram("lame", {"--quiet", input("stereo.wav"), input("song.mp3")}).exitCode, 0);
     QCOMPARE(runProgram("twolame", {"--quiet", input("stereo.wav"), input("song.mp2")}).exitCode, 0);
     QVERIFY(writeLayerOneFile(input("song.mp1")));
     QCOMPARE(runProgram("flac", {"--silent", input("stereo.wav"), "-o", input("song.flac")}).exitCode, 0);
-    QCOMPARE(runProgram("ffmpeg", {"-v", "error", "-i", input("stereo.wav"), "-c:a", "tta", input("song.tta")})
-                 .exitCode,
-             0);
+    QCOMPARE(
+        runProgram("ffmpeg", {"-v", "error", "-i", input("stereo.wav"), "-c:a", "tta", input("song.tta")}).exitCode, 0);
 
     // A few seconds, for the progress the converters report.
     QVERIFY(makeWav(input("long.wav"), 2, 4.0));
     QCOMPARE(runProgram("lame", {"--quiet", input("long.wav"), input("long.mp3")}).exitCode, 0);
     QCOMPARE(runProgram("flac", {"--silent", input("long.wav"), "-o", input("long.flac")}).exitCode, 0);
-    QCOMPARE(runProgram("ffmpeg", {"-v", "error", "-i", input("long.wav"), "-c:a", "tta", input("long.tta")})
-                 .exitCode,
+    QCOMPARE(runProgram("ffmpeg", {"-v", "error", "-i", input("long.wav"), "-c:a", "tta", input("long.tta")}).exitCode,
              0);
 }
 
@@ -125,6 +124,7 @@ QString BridgeTest::outputFolder()
 
 void BridgeTest::encodes_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("outName");
@@ -174,6 +174,7 @@ void BridgeTest::encodes_data()
         "vorbis", 2);
     row("normalise, blank and Japanese", "normalize.exe -m 90 -o OUT IN", "音楽 ファイル.wav", "出力 結果.wav",
         "wav", "pcm_s16le", 2);
+    // clang-format on
 }
 
 void BridgeTest::encodes()
@@ -208,6 +209,7 @@ void BridgeTest::encodes()
 
 void BridgeTest::decodesToWav_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("source");
     QTest::addColumn<int>("channels");
@@ -216,6 +218,7 @@ void BridgeTest::decodesToWav_data()
     QTest::newRow("mp1") << "lame.exe --decode IN OUT" << "song.mp1" << 1;
     QTest::newRow("flac") << "flac.exe -d IN -o OUT" << "song.flac" << 2;
     QTest::newRow("tta") << "ttaenc.exe -d IN -o OUT" << "song.tta" << 2;
+    // clang-format on
 }
 
 void BridgeTest::decodesToWav()
@@ -242,6 +245,7 @@ void BridgeTest::decodesToWav()
 
 void BridgeTest::losslessRoundTrip_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("encode");
     QTest::addColumn<QString>("decode");
     QTest::addColumn<QString>("extension");
@@ -254,6 +258,7 @@ void BridgeTest::losslessRoundTrip_data()
         QTest::addRow("tta %s", source) << "ttaenc.exe   -e IN -o OUT" << "ttaenc.exe -d IN -o OUT" << "tta"
                                         << source;
     }
+    // clang-format on
 }
 
 void BridgeTest::losslessRoundTrip()
@@ -283,6 +288,7 @@ void BridgeTest::losslessRoundTrip()
 
 void BridgeTest::normalizesPeak_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("level");
     QTest::addColumn<QString>("source");
     QTest::addColumn<int>("bits");
@@ -294,6 +300,7 @@ void BridgeTest::normalizesPeak_data()
     QTest::newRow("100") << "100" << "stereo.wav" << 16 << 1.0;
     QTest::newRow("0 is silence") << "0" << "stereo.wav" << 16 << 0.0;
     QTest::newRow("silence stays silent") << "90" << "silent.wav" << 16 << 0.0;
+    // clang-format on
 }
 
 void BridgeTest::normalizesPeak()
@@ -323,8 +330,8 @@ void BridgeTest::aacPresetsGrowFromTapeToUltra()
     qint64 previous = 0;
     for (const char* preset : {"tape", "radio", "internet", "streaming", "normal", "extreme", "archive", "ultra"}) {
         const QString out = folder + '/' + preset + ".aac";
-        const Run run = runProgram(kBridgeDir + "/aacenc.exe",
-                                   {QString("-") + preset, "-if", input("pluck.wav"), "-of", out});
+        const Run run =
+            runProgram(kBridgeDir + "/aacenc.exe", {QString("-") + preset, "-if", input("pluck.wav"), "-of", out});
         QVERIFY2(run.finished && run.exitCode == 0, run.err.constData());
         const qint64 size = QFileInfo(out).size();
         QVERIFY2(size > previous, preset);
@@ -336,6 +343,7 @@ void BridgeTest::aacPresetsGrowFromTapeToUltra()
 // error that start at 0, never fall back and end at 100.
 void BridgeTest::reportsProgress_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("outName");
@@ -351,6 +359,7 @@ void BridgeTest::reportsProgress_data()
     QTest::newRow("ttaenc decoding") << "ttaenc.exe   -d IN -o OUT" << "long.tta" << "song.wav";
     QTest::newRow("normalize") << "normalize.exe -m 90 -o OUT IN" << "long.wav" << "song.wav";
     QTest::newRow("normalize to silence") << "normalize.exe -m 0 -o OUT IN" << "long.wav" << "song.wav";
+    // clang-format on
 }
 
 void BridgeTest::reportsProgress()
@@ -374,6 +383,7 @@ void BridgeTest::reportsProgress()
 
 void BridgeTest::refusesBadInput_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("source"); // "missing" names no file, "folder" a folder
     QTest::addColumn<int>("status");     // 0: any non-zero status
@@ -413,6 +423,7 @@ void BridgeTest::refusesBadInput_data()
     row("normalise not a number", "normalize.exe -m 9O -o OUT IN", "stereo.wav", 2, "\"-m\"");
     row("normalise without level", "normalize.exe -o OUT IN", "stereo.wav", 2, "-m");
     row("normalise missing input", "normalize.exe -m 90 -o OUT IN", "missing", 1, "cannot read the input");
+    // clang-format on
 }
 
 void BridgeTest::refusesBadInput()
@@ -474,6 +485,7 @@ void BridgeTest::keepsEarlierOutputWhenToolFails()
 
 void BridgeTest::namesPackageOfMissingTool_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("package");
     QTest::newRow("lame") << "lame.exe  -m j -b 128 -q 2  IN OUT" << "lame";
@@ -484,6 +496,7 @@ void BridgeTest::namesPackageOfMissingTool_data()
     QTest::newRow("flac") << "flac.exe  -8 IN -o OUT" << "flac";
     QTest::newRow("ttaenc") << "ttaenc.exe   -e IN -o OUT" << "ffmpeg";
     QTest::newRow("normalize") << "normalize.exe -m 90 -o OUT IN" << "sox";
+    // clang-format on
 }
 
 void BridgeTest::namesPackageOfMissingTool()

@@ -44,6 +44,7 @@ private slots:
 
 void ProgressReportTest::sox_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("stream");
     QTest::addColumn<int>("passes");
     QTest::addColumn<QByteArray>("expected");
@@ -62,6 +63,7 @@ void ProgressReportTest::sox_data()
         << 2 << QByteArray("sox WARN wav: Premature EOF on .wav input file\n15.0%\n"
                            "sox FAIL formats: can't open output file `x': Permission denied\n");
     QTest::newRow("length unknown") << soxStatus("100%", "441k") << 2 << QByteArray("50.0%\n");
+    // clang-format on
 }
 
 void ProgressReportTest::sox()
@@ -95,6 +97,7 @@ void ProgressReportTest::soxCapturedNormalisingRises()
 
 void ProgressReportTest::ffmpeg_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("stream");
     QTest::addColumn<double>("seconds"); // 0: the input's length unknown
     QTest::addColumn<QByteArray>("expected");
@@ -104,6 +107,7 @@ void ProgressReportTest::ffmpeg_data()
                                "out_time_us=N/A\nout_time_us=10023220\nprogress=end\n";
     QTest::newRow("ten seconds") << reports << 10.0 << QByteArray("0.0%\n25.0%\n100.0%\n");
     QTest::newRow("length unknown") << reports << 0.0 << QByteArray();
+    // clang-format on
 }
 
 void ProgressReportTest::ffmpeg()

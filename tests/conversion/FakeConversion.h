@@ -133,7 +133,11 @@ public:
         pending_.push_back({step, std::move(done)});
     }
     void Ended(int id, const RunOutcome& verdict) override { verdicts[id] = verdict; }
-    void StopAll() override { ++stopCalls; stopping_ = true; }
+    void StopAll() override
+    {
+        ++stopCalls;
+        stopping_ = true;
+    }
 
     std::size_t running() const { return pending_.size(); }
 

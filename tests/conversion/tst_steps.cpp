@@ -87,6 +87,7 @@ private slots:
 // (or the file of the decode row) in /music, as the sequence of events.
 void ConversionJobTest::leavesBehind_data()
 {
+    // clang-format off
     QTest::addColumn<EncodeMode>("mode");
     QTest::addColumn<bool>("decode");
     QTest::addColumn<bool>("normalize");
@@ -131,6 +132,7 @@ void ConversionJobTest::leavesBehind_data()
     }
     QTest::newRow("WAV mode, delete set") << EncodeMode::Wav << false << true << true << QString("song.wav")
                                           << QStringList{Mkdir, Normalise};
+    // clang-format on
 }
 
 void ConversionJobTest::leavesBehind()
@@ -158,7 +160,8 @@ void ConversionJobTest::noSelection()
     Rig rig;
     rig.window.listed = {"/music/a.wav"};
     rig.Single();
-    QCOMPARE(rig.journal.events, QStringList{Status(" ファイルが選択されていません。ファイル一覧より変換ファイルを選択して下さい。")});
+    QCOMPARE(rig.journal.events,
+             QStringList{Status(" ファイルが選択されていません。ファイル一覧より変換ファイルを選択して下さい。")});
     QCOMPARE(rig.window.settingsTaken, 1);
 }
 
@@ -199,10 +202,10 @@ void ConversionJobTest::allEncodeDecodesToOneName()
     rig.window.decode = true;
     rig.window.listed = {"/music/song.mp2", "/music/song.mp3"};
     rig.All();
-    QCOMPARE(rig.journal.events, (QStringList{Mkdir, "select /music/song.mp2",
-                                              "run lame.exe --decode /music/song.mp2 /music/Zorvik/song.wav",
-                                              "select /music/song.mp3",
-                                              "run lame.exe --decode /music/song.mp3 /music/Zorvik/song.wav"}));
+    QCOMPARE(
+        rig.journal.events,
+        (QStringList{Mkdir, "select /music/song.mp2", "run lame.exe --decode /music/song.mp2 /music/Zorvik/song.wav",
+                     "select /music/song.mp3", "run lame.exe --decode /music/song.mp3 /music/Zorvik/song.wav"}));
 }
 
 void ConversionJobTest::optionsAreTakenOncePerPress()
@@ -222,7 +225,8 @@ void ConversionJobTest::optionsAreTakenOncePerPress()
     // The next press takes the window as it is then.
     rig.window.selected = "/music/a.wav";
     rig.Single();
-    QCOMPARE(rig.runner.commands.back().text(), std::string("lame.exe  -m j -b 320 -q 2  /music/Zorvik/a.wav /music/Zorvik/a.mp3"));
+    QCOMPARE(rig.runner.commands.back().text(),
+             std::string("lame.exe  -m j -b 320 -q 2  /music/Zorvik/a.wav /music/Zorvik/a.mp3"));
 }
 
 void ConversionJobTest::wavModeKeepsTheEarlierPrefix()
@@ -263,6 +267,7 @@ void ConversionJobTest::wavModeWithoutAnyEarlierPrefixRunsNoEncoder()
 // A switch changed while a converter runs acts on the later steps.
 void ConversionJobTest::switchesAreReadAtEachStep_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("duringConverter");
     QTest::addColumn<QString>("change");
     QTest::addColumn<QStringList>("events");
@@ -282,6 +287,7 @@ void ConversionJobTest::switchesAreReadAtEachStep_data()
         << "lame.exe" << "mode wav" << QStringList{Mkdir, Normalise, encodeNormalised};
     QTest::newRow("Decode set while normalising: read once per file")
         << "normalize.exe" << "decode on" << QStringList{Mkdir, Normalise, encodeNormalised, RemoveWorkWav};
+    // clang-format on
 }
 
 void ConversionJobTest::switchesAreReadAtEachStep()
@@ -312,6 +318,7 @@ void ConversionJobTest::switchesAreReadAtEachStep()
 
 void ConversionJobTest::failedStepStopsTheFile_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("converter");
     QTest::addColumn<RunOutcome::Kind>("kind");
     QTest::addColumn<bool>("decode");
@@ -333,6 +340,7 @@ void ConversionJobTest::failedStepStopsTheFile_data()
     QTest::newRow("decoder fails") << "lame.exe" << K::ExitedWithStatus << true
                                    << QStringList{Mkdir, "run lame.exe --decode /music/song.wav /music/Zorvik/song.wav",
                                                   encodeFailed};
+    // clang-format on
 }
 
 void ConversionJobTest::failedStepStopsTheFile()
@@ -382,6 +390,7 @@ void ConversionJobTest::upperCaseInputIsEncodedAsListed()
 // A converter that exits 0 without writing has failed, and is the one named.
 void ConversionJobTest::resultMustBeThere_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("silent");
     QTest::addColumn<bool>("decode");
     QTest::addColumn<QStringList>("events");
@@ -395,6 +404,7 @@ void ConversionJobTest::resultMustBeThere_data()
     QTest::newRow("decoder") << "lame.exe" << true
                              << QStringList{Mkdir, "run lame.exe --decode /music/song.wav /music/Zorvik/song.wav",
                                             Status(" lame.exe による song.wav の変換に失敗しました。")};
+    // clang-format on
 }
 
 void ConversionJobTest::resultMustBeThere()
@@ -415,11 +425,13 @@ void ConversionJobTest::resultMustBeThere()
 
 void ConversionJobTest::failedStepRemovesOnlyWhatItWrote_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("stepWrites");
     QTest::addColumn<bool>("earlierResultStays");
 
     QTest::newRow("half a file written") << true << false;
     QTest::newRow("nothing written") << false << true;
+    // clang-format on
 }
 
 void ConversionJobTest::failedStepRemovesOnlyWhatItWrote()
@@ -470,13 +482,15 @@ void ConversionJobTest::failuresAreCountedAndTheFirstNamed()
     QVERIFY(rig.runner.EndFile(2));
     QVERIFY(rig.job.finished());
     QCOMPARE(rig.job.summary().failed, 2);
-    QCOMPARE(rig.window.status, std::string(" 4 件中 2 件が失敗しました: lame.exe による b.wav の変換に失敗しました。"));
+    QCOMPARE(rig.window.status,
+             std::string(" 4 件中 2 件が失敗しました: lame.exe による b.wav の変換に失敗しました。"));
 }
 
 // Esc during file 2 of 3: its converter is stopped, file 3 never starts, and
 // the report says how far the run came.
 void ConversionJobTest::stopEndsTheRun_data()
 {
+    // clang-format off
     QTest::addColumn<int>("stopDuring"); // 1 the normaliser, 2 the encoder of b
     QTest::addColumn<QStringList>("tail");
 
@@ -486,6 +500,7 @@ void ConversionJobTest::stopEndsTheRun_data()
                              << QStringList{"run normalize.exe -m 90 -o /music/Zorvik/b.wav /music/b.wav",
                                             "run lame.exe  -m j -b 128 -q 2  /music/Zorvik/b.wav /music/Zorvik/b.mp3",
                                             "remove /music/Zorvik/b.wav"};
+    // clang-format on
 }
 
 void ConversionJobTest::stopEndsTheRun()
@@ -514,6 +529,7 @@ void ConversionJobTest::stopEndsTheRun()
 // every file behind it.
 void ConversionJobTest::lanes_data()
 {
+    // clang-format off
     QTest::addColumn<int>("jobs");
     QTest::addColumn<bool>("decode");
     QTest::addColumn<QStringList>("files");
@@ -525,6 +541,7 @@ void ConversionJobTest::lanes_data()
     QTest::newRow("a.wav and a.WAV, b waits too") << 4 << false << QStringList{"a.wav", "a.WAV", "b.wav"} << 1;
     QTest::newRow("song.mp2 and SONG.mp3 decode to one name") << 2 << true << QStringList{"song.mp2", "SONG.mp3"} << 1;
     QTest::newRow("song.flac and song.wav") << 2 << false << QStringList{"song.flac", "song.wav"} << 1;
+    // clang-format on
 }
 
 void ConversionJobTest::lanes()
@@ -559,6 +576,7 @@ void ConversionJobTest::lanes()
 
 void ConversionJobTest::existingResults_data()
 {
+    // clang-format off
     QTest::addColumn<ExistingResults>("policy");
     QTest::addColumn<int>("mode"); // -1 decode MP3, else the encode mode
     QTest::addColumn<QStringList>("earlier");
@@ -588,6 +606,7 @@ void ConversionJobTest::existingResults_data()
     QTest::newRow("overwrite, encode") << ExistingResults::Overwrite << 0 << QStringList{"song.mp3"}
         << QStringList{Mkdir, normalise, "run lame.exe  -m j -b 128 -q 2  /music/Zorvik/song.wav /music/Zorvik/song.mp3",
                        "remove /music/Zorvik/song.wav"};
+    // clang-format on
 }
 
 void ConversionJobTest::existingResults()

@@ -2,7 +2,6 @@
 // converters doing the converting.
 #include "tests/support/ConversionScene.h"
 
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -14,7 +13,10 @@ using namespace marulo::test;
 
 namespace {
 
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString Text(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 } // namespace
 
@@ -47,7 +49,8 @@ void ConversionWindowTest::noSelection()
     scene.makeFolder("music", {"a.wav"});
     QVERIFY(scene.openWindow());
     scene.press("B1");
-    QCOMPARE(scene.form->statusText(), Text(" ファイルが選択されていません。ファイル一覧より変換ファイルを選択して下さい。"));
+    QCOMPARE(scene.form->statusText(),
+             Text(" ファイルが選択されていません。ファイル一覧より変換ファイルを選択して下さい。"));
     QCOMPARE(scene.workFiles(), QStringList{"(none)"});
     QVERIFY(scene.runs().isEmpty());
 }
@@ -77,8 +80,8 @@ void ConversionWindowTest::allEncodeStartsAtTheFirstFile()
     QVERIFY(scene.actionRan);
     QCOMPARE(selectedDuringA, QDir(scene.folder).filePath("a.wav"));
 
-    QCOMPARE(scene.converters(), (QStringList{"normalize.exe", "lame.exe", "normalize.exe", "lame.exe",
-                                              "normalize.exe", "lame.exe"}));
+    QCOMPARE(scene.converters(),
+             (QStringList{"normalize.exe", "lame.exe", "normalize.exe", "lame.exe", "normalize.exe", "lame.exe"}));
     const QList<StandinRun> runs = scene.runs();
     for (int i = 0; i < 3; ++i) {
         const QString stem = QString(QChar('a' + i));
@@ -135,6 +138,7 @@ void ConversionWindowTest::decodeRunOverMp2AndMp3()
 // What one "Single Encode" leaves in the work folder, through the window.
 void ConversionWindowTest::leavesBehind_data()
 {
+    // clang-format off
     QTest::addColumn<int>("mode");
     QTest::addColumn<bool>("decode");
     QTest::addColumn<bool>("normalize");
@@ -159,6 +163,7 @@ void ConversionWindowTest::leavesBehind_data()
     QTest::newRow("no normalise") << 0 << false << false << true << "song.wav" << QStringList{"lame.exe"} << QStringList{"song.mp3"};
     QTest::newRow("no normalise, upper-case name") << 0 << false << false << true << "SONG.WAV" << QStringList{"lame.exe"} << QStringList{"SONG.mp3"};
     QTest::newRow("WAV mode") << 6 << false << true << true << "song.wav" << QStringList{"normalize.exe"} << QStringList{"song.wav"};
+    // clang-format on
 }
 
 void ConversionWindowTest::leavesBehind()
@@ -202,6 +207,7 @@ void ConversionWindowTest::leavesBehind()
 // The window's controls, read as shown, reach the converter's arguments.
 void ConversionWindowTest::settingsReachTheCommandLine_data()
 {
+    // clang-format off
     QTest::addColumn<int>("mode");
     QTest::addColumn<QStringList>("setup"); // control=value; "CBn" checks, "-CBn" clears, "!CBn" disables
     QTest::addColumn<QStringList>("options");
@@ -214,6 +220,7 @@ void ConversionWindowTest::settingsReachTheCommandLine_data()
     QTest::newRow("OGG VBR") << 2 << QStringList{"CB2", "ComB6=7.50"} << QStringList{"-q7.50"};
     QTest::newRow("AAC preset") << 3 << QStringList{"CB2", "ComB4=extreme"} << QStringList{"-extreme", "-if"};
     QTest::newRow("FLAC level") << 4 << QStringList{"E2=5"} << QStringList{"-5"};
+    // clang-format on
 }
 
 void ConversionWindowTest::settingsReachTheCommandLine()
@@ -358,6 +365,7 @@ void ConversionWindowTest::namesReachTheConverterWhole()
 
 void ConversionWindowTest::failingConverter_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("variable");
     QTest::addColumn<QByteArray>("value");
     QTest::addColumn<QString>("status");
@@ -374,6 +382,7 @@ void ConversionWindowTest::failingConverter_data()
     // The stale copy an earlier run left is not encoded.
     QTest::newRow("normaliser status") << QByteArray("MARULO_STANDIN_FAIL") << QByteArray("normalize.exe=1")
                                        << normaliserFailed << QStringList{"song.wav"};
+    // clang-format on
 }
 
 void ConversionWindowTest::failingConverter()
@@ -412,7 +421,8 @@ void ConversionWindowTest::vanishedFileIsAFailedStep()
     });
     scene.press("B2");
     QVERIFY(scene.actionRan);
-    QCOMPARE(scene.converters(), (QStringList{"normalize.exe", "lame.exe", "normalize.exe", "normalize.exe", "lame.exe"}));
+    QCOMPARE(scene.converters(),
+             (QStringList{"normalize.exe", "lame.exe", "normalize.exe", "normalize.exe", "lame.exe"}));
     QCOMPARE(scene.form->statusText(), QString::fromUtf8(" normalize.exe による b.wav の変換に失敗しました。"));
     QCOMPARE(scene.workFiles(), (QStringList{"a.mp3", "c.mp3"}));
     QVERIFY(scene.inputsUnchanged());

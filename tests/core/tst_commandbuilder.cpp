@@ -71,6 +71,7 @@ private slots:
 
 void CommandBuilderTest::workedExamples_data()
 {
+    // clang-format off
     QTest::addColumn<EncoderSettings>("settings");
     QTest::addColumn<bool>("fromNormalisedCopy");
     QTest::addColumn<int>("prefixLength");
@@ -100,6 +101,7 @@ void CommandBuilderTest::workedExamples_data()
         << "flac.exe  -8 C:\\music\\Zorvik\\song.wav -o C:\\music\\Zorvik\\song.flac";
     QTest::newRow("TTA defaults") << With(M::Tta) << true << 12
         << "ttaenc.exe   -e C:\\music\\Zorvik\\song.wav -o C:\\music\\Zorvik\\song.tta";
+    // clang-format on
 }
 
 void CommandBuilderTest::workedExamples()
@@ -128,12 +130,14 @@ void CommandBuilderTest::workedExamples()
 
 void CommandBuilderTest::normaliseCommand_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("level");
     QTest::addColumn<QString>("line");
 
     QTest::newRow("defaults") << "90" << "normalize.exe -m 90 -o C:\\music\\Zorvik\\song.wav C:\\music\\song.wav";
     QTest::newRow("100") << "100" << "normalize.exe -m 100 -o C:\\music\\Zorvik\\song.wav C:\\music\\song.wav";
     QTest::newRow("empty level") << "" << "normalize.exe -m  -o C:\\music\\Zorvik\\song.wav C:\\music\\song.wav";
+    // clang-format on
 }
 
 void CommandBuilderTest::normaliseCommand()
@@ -154,6 +158,7 @@ void CommandBuilderTest::normaliseCommand()
 
 void CommandBuilderTest::decodeCommand_data()
 {
+    // clang-format off
     QTest::addColumn<EncodeMode>("mode");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("line");
@@ -170,6 +175,7 @@ void CommandBuilderTest::decodeCommand_data()
                                      << "flac.exe -d C:\\music\\song.flac -o C:\\music\\Zorvik\\song.wav";
     QTest::newRow("TTA, song.tta") << EncodeMode::Tta << "song.tta"
                                    << "ttaenc.exe -d C:\\music\\song.tta -o C:\\music\\Zorvik\\song.wav";
+    // clang-format on
 }
 
 void CommandBuilderTest::decodeCommand()
@@ -193,6 +199,7 @@ void CommandBuilderTest::decodeCommand()
 
 void CommandBuilderTest::prefixBranches_data()
 {
+    // clang-format off
     QTest::addColumn<EncoderSettings>("settings");
     QTest::addColumn<QString>("prefix");
     QTest::addColumn<QString>("extension");
@@ -283,6 +290,7 @@ void CommandBuilderTest::prefixBranches_data()
         s.abr = s.vbr = s.errorProtection = s.downmix = true;
         s.channelMode = C::Mono;
     }) << "ttaenc.exe  " << "tta";
+    // clang-format on
 }
 
 void CommandBuilderTest::prefixBranches()
@@ -300,6 +308,7 @@ void CommandBuilderTest::prefixBranches()
 
 void CommandBuilderTest::unusualControlTextsAreSplitNotDropped_data()
 {
+    // clang-format off
     QTest::addColumn<EncoderSettings>("settings");
     QTest::addColumn<QString>("prefix");
     QTest::addColumn<QStringList>("arguments");
@@ -322,6 +331,7 @@ void CommandBuilderTest::unusualControlTextsAreSplitNotDropped_data()
                                   << QStringList{"toolame.exe", "-b", "abc", "-m", "j"};
     QTest::newRow("Japanese text") << With(M::Aac, [](auto& s) { s.vbr = true; s.aacPreset = "標準"; })
                                    << "aacenc.exe  -標準 " << QStringList{"aacenc.exe", "-標準"};
+    // clang-format on
 }
 
 void CommandBuilderTest::unusualControlTextsAreSplitNotDropped()
@@ -351,7 +361,12 @@ void CommandBuilderTest::modeWavKeepsTheEarlierPrefix()
     QCOMPARE(Q(oggPrefix.text()), QStringLiteral("oggenc.exe  -q4.00 "));
 
     // WAV rebuilds the normalise option only.
-    BuildEncoderPrefix(With(EncodeMode::Wav, [](auto& s) { s.normalizeLevel = "75"; s.bitrate = "64"; }), options);
+    BuildEncoderPrefix(With(EncodeMode::Wav,
+                            [](auto& s) {
+                                s.normalizeLevel = "75";
+                                s.bitrate = "64";
+                            }),
+                       options);
     QVERIFY(options.EncoderPrefix == oggPrefix);
     QCOMPARE(Q(options.OutputExtension), QStringLiteral("ogg"));
     QCOMPARE(Q(options.NormalizeOption), QStringLiteral(" -m 75"));
@@ -380,6 +395,7 @@ void CommandBuilderTest::modeWavBuildsNoCommand()
 
 void CommandBuilderTest::pathsWithBlanksStayWhole_data()
 {
+    // clang-format off
     QTest::addColumn<EncodeMode>("mode");
     QTest::addColumn<QString>("line");
 
@@ -393,6 +409,7 @@ void CommandBuilderTest::pathsWithBlanksStayWhole_data()
         << "flac.exe  -8 \"C:\\my music\\Zorvik\\a \\\"b\\\".wav\" -o \"C:\\my music\\Zorvik\\a \\\"b\\\".flac\"";
     QTest::newRow("TTA") << EncodeMode::Tta
         << "ttaenc.exe   -e \"C:\\my music\\Zorvik\\a \\\"b\\\".wav\" -o \"C:\\my music\\Zorvik\\a \\\"b\\\".tta\"";
+    // clang-format on
 }
 
 void CommandBuilderTest::pathsWithBlanksStayWhole()

@@ -79,6 +79,7 @@ private slots:
 
 void CommandLineTest::textIsSplitAtBlanks_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("arguments");
 
@@ -94,6 +95,7 @@ void CommandLineTest::textIsSplitAtBlanks_data()
     QTest::newRow("lone dash") << "aacenc.exe  - " << QStringList{"aacenc.exe", "-"};
     QTest::newRow("blank inside a control text") << " -b 1 2" << QStringList{"-b", "1", "2"};
     QTest::newRow("full-width blank is no separator") << "x　y" << QStringList{"x　y"};
+    // clang-format on
 }
 
 void CommandLineTest::textIsSplitAtBlanks()
@@ -109,9 +111,11 @@ void CommandLineTest::textIsSplitAtBlanks()
 
 void CommandLineTest::pathIsOneArgument_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("path");
     for (const QString& name : UnusualNames())
         QTest::newRow(qUtf8Printable(name.isEmpty() ? QStringLiteral("<empty>") : name)) << name;
+    // clang-format on
 }
 
 void CommandLineTest::pathIsOneArgument()
@@ -139,12 +143,16 @@ void CommandLineTest::plainPathsKeepTheLineByteForByte()
              QStringLiteral("lame.exe  -m j -b 128 -q 2  C:\\music\\Zorvik\\song.wav C:\\music\\Zorvik\\song.mp3"));
 
     CommandLine japanese;
-    japanese.appendText("flac.exe  -8 ").appendPath("/音楽/曲.wav").appendText(" -o ").appendPath("/音楽/Zorvik/曲.flac");
+    japanese.appendText("flac.exe  -8 ")
+        .appendPath("/音楽/曲.wav")
+        .appendText(" -o ")
+        .appendPath("/音楽/Zorvik/曲.flac");
     QCOMPARE(Q(japanese.text()), QStringLiteral("flac.exe  -8 /音楽/曲.wav -o /音楽/Zorvik/曲.flac"));
 }
 
 void CommandLineTest::quotedPathsFollowWindowsRules_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("written");
 
@@ -157,6 +165,7 @@ void CommandLineTest::quotedPathsFollowWindowsRules_data()
     QTest::newRow("inner backslashes stay single") << "C:\\a b\\c" << "\"C:\\a b\\c\"";
     QTest::newRow("no blank: unquoted") << "C:\\dir\\" << "C:\\dir\\";
     QTest::newRow("leading dash: unquoted") << "-x.wav" << "-x.wav";
+    // clang-format on
 }
 
 void CommandLineTest::quotedPathsFollowWindowsRules()
@@ -171,6 +180,7 @@ void CommandLineTest::quotedPathsFollowWindowsRules()
 
 void CommandLineTest::pathGluesToTouchingText_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("after");
@@ -183,6 +193,7 @@ void CommandLineTest::pathGluesToTouchingText_data()
     QTest::newRow("empty path alone") << "x.exe " << "" << " -y" << QStringList{"x.exe", "", "-y"};
     QTest::newRow("backslash text before quoted path") << "x.exe a\\" << "b c" << ""
                                                        << QStringList{"x.exe", "a\\b c"};
+    // clang-format on
 }
 
 void CommandLineTest::pathGluesToTouchingText()

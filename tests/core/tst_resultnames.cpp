@@ -26,6 +26,7 @@ private slots:
 
 void ResultNamesTest::numberedPath_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("numbered");
@@ -36,6 +37,7 @@ void ResultNamesTest::numberedPath_data()
     QTest::newRow("dot in a folder only") << "/m.x/Zorvik/mp3" << 1 << "/m.x/Zorvik/mp3 (1)";
     QTest::newRow("hidden name") << "/m/Zorvik/.wav" << 1 << "/m/Zorvik/.wav (1)";
     QTest::newRow("blank and Japanese") << "/m/Zorvik/曲 名.ogg" << 3 << "/m/Zorvik/曲 名 (3).ogg";
+    // clang-format on
 }
 
 void ResultNamesTest::numberedPath()
@@ -48,12 +50,14 @@ void ResultNamesTest::numberedPath()
 
 void ResultNamesTest::firstFreePath_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("taken");
     QTest::addColumn<QString>("free");
 
     QTest::newRow("free") << QStringList{} << "/z/song.mp3";
     QTest::newRow("taken") << QStringList{"/z/song.mp3"} << "/z/song (1).mp3";
     QTest::newRow("a gap") << QStringList{"/z/song.mp3", "/z/song (1).mp3", "/z/song (3).mp3"} << "/z/song (2).mp3";
+    // clang-format on
 }
 
 void ResultNamesTest::firstFreePath()
@@ -70,6 +74,7 @@ void ResultNamesTest::firstFreePath()
 
 void ResultNamesTest::shareALane_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<bool>("shared");
@@ -80,6 +85,7 @@ void ResultNamesTest::shareALane_data()
     QTest::newRow("flac and wav") << "song.flac" << "song.wav" << true;
     QTest::newRow("different stems") << "a.wav" << "b.wav" << false;
     QTest::newRow("one a prefix of the other") << "song.wav" << "song2.wav" << false;
+    // clang-format on
 }
 
 void ResultNamesTest::shareALane()
@@ -95,6 +101,7 @@ void ResultNamesTest::shareALane()
 
 void ResultNamesTest::stepResult_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("beforeExists");
     QTest::addColumn<bool>("afterExists");
     QTest::addColumn<bool>("afterRegular");
@@ -110,6 +117,7 @@ void ResultNamesTest::stepResult_data()
     QTest::newRow("earlier file untouched") << true << true << true << 10 << 1 << true << false;
     QTest::newRow("earlier file rewritten") << true << true << true << 10 << 2 << true << true;
     QTest::newRow("earlier file truncated") << true << true << true << 4 << 1 << true << true;
+    // clang-format on
 }
 
 void ResultNamesTest::stepResult()
@@ -123,7 +131,8 @@ void ResultNamesTest::stepResult()
     QFETCH(bool, touched);
 
     const FileState before = beforeExists ? FileState{true, true, 10, 1, 42} : FileState{};
-    const FileState after = afterExists ? FileState{true, afterRegular, std::uint64_t(afterSize), afterTime, 42} : FileState{};
+    const FileState after =
+        afterExists ? FileState{true, afterRegular, std::uint64_t(afterSize), afterTime, 42} : FileState{};
     QCOMPARE(IsResult(after), result);
     QCOMPARE(StepTouched(before, after), touched);
 }

@@ -31,6 +31,7 @@ private slots:
 
 void ToolPathTest::toolFolderRoot_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("root");
 
@@ -38,6 +39,7 @@ void ToolPathTest::toolFolderRoot_data()
     QTest::newRow("drive root") << "D:\\" << "D:\\";
     QTest::newRow("POSIX folder") << "/opt/enc" << "/";
     QTest::newRow("POSIX root") << "/" << "/";
+    // clang-format on
 }
 
 void ToolPathTest::toolFolderRoot()
@@ -49,6 +51,7 @@ void ToolPathTest::toolFolderRoot()
 
 void ToolPathTest::toolPath_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("path");
@@ -62,6 +65,7 @@ void ToolPathTest::toolPath_data()
     QTest::newRow("POSIX folder") << "/opt/enc" << "lame.exe" << "/opt/enc/lame.exe";
     QTest::newRow("POSIX root") << "/" << "lame.exe" << "/lame.exe";
     QTest::newRow("POSIX Japanese with blank") << "/home/u/変換 ツール" << "ttaenc.exe" << "/home/u/変換 ツール/ttaenc.exe";
+    // clang-format on
 }
 
 void ToolPathTest::toolPath()
@@ -74,6 +78,7 @@ void ToolPathTest::toolPath()
 
 void ToolPathTest::presence_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("entry"); // what the tool folder holds
     QTest::addColumn<QString>("kind");  // file, folder, link, none
     QTest::addColumn<QString>("lookFor");
@@ -90,6 +95,7 @@ void ToolPathTest::presence_data()
     QTest::newRow("Japanese name") << "変換.exe" << "file" << "変換.exe" << true;
     QTest::newRow("inside a file") << "lame.exe" << "file" << "lame.exe/lame.exe" << false;
     QTest::newRow("empty folder") << "" << "none" << "lame.exe" << false;
+    // clang-format on
 }
 
 void ToolPathTest::presence()

@@ -38,6 +38,7 @@ private slots:
 
 void WorkPathsTest::baseFolder_data()
 {
+    // clang-format off
     QTest::addColumn<PathStyle>("style");
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("base");
@@ -58,6 +59,7 @@ void WorkPathsTest::baseFolder_data()
     QTest::newRow("POSIX Japanese") << P << "/home/u/音楽" << "/home/u/音楽/";
     QTest::newRow("POSIX backslash is a character") << P << "/tmp/a\\b" << "/tmp/a\\b/";
     QTest::newRow("POSIX empty") << P << "" << "/";
+    // clang-format on
 }
 
 void WorkPathsTest::baseFolder()
@@ -70,6 +72,7 @@ void WorkPathsTest::baseFolder()
 
 void WorkPathsTest::inputPathOf_data()
 {
+    // clang-format off
     QTest::addColumn<PathStyle>("style");
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("file");
@@ -79,6 +82,7 @@ void WorkPathsTest::inputPathOf_data()
     QTest::newRow("folder") << PathStyle::Windows << "D:\\music" << "song.wav" << "D:\\music\\song.wav";
     QTest::newRow("POSIX root") << PathStyle::Posix << "/" << "song.wav" << "/song.wav";
     QTest::newRow("POSIX folder") << PathStyle::Posix << "/m" << "曲.wav" << "/m/曲.wav";
+    // clang-format on
 }
 
 void WorkPathsTest::inputPathOf()
@@ -94,6 +98,7 @@ void WorkPathsTest::inputPathOf()
 // derived from them.
 void WorkPathsTest::namesOfAConversion_data()
 {
+    // clang-format off
     QTest::addColumn<PathStyle>("style");
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("file");
@@ -145,6 +150,7 @@ void WorkPathsTest::namesOfAConversion_data()
     QTest::newRow("POSIX Japanese with blanks") << P << "/home/u/私の 音楽" << "歌 1.wav" << "mp3" << "/home/u/私の 音楽/"
         << "歌 1.wav" << "歌 1." << "歌 1" << "/home/u/私の 音楽/Zorvik" << "/home/u/私の 音楽/Zorvik/歌 1.wav"
         << "/home/u/私の 音楽/Zorvik/歌 1wav" << "/home/u/私の 音楽/Zorvik/歌 1.mp3";
+    // clang-format on
 }
 
 void WorkPathsTest::namesOfAConversion()
@@ -172,6 +178,7 @@ void WorkPathsTest::namesOfAConversion()
 
 void WorkPathsTest::stems_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("stem3");
     QTest::addColumn<QString>("stem4");
@@ -189,6 +196,7 @@ void WorkPathsTest::stems_data()
     QTest::newRow("Japanese three") << "あいう" << "" << "";
     QTest::newRow("two characters") << "ab" << "" << "";
     QTest::newRow("empty") << "" << "" << "";
+    // clang-format on
 }
 
 void WorkPathsTest::stems()
@@ -213,9 +221,8 @@ void WorkPathsTest::japaneseFolderGivesTheSameName()
 {
     for (const PathStyle style : {PathStyle::Windows, PathStyle::Posix}) {
         const char* separator = style == PathStyle::Windows ? "\\" : "/";
-        for (const std::string& folder : {std::string("C:") + separator + "music",
-                                         std::string("C:") + separator + "ソ",
-                                         std::string("C:") + separator + "表示" + separator + "能力"}) {
+        for (const std::string& folder : {std::string("C:") + separator + "music", std::string("C:") + separator + "ソ",
+                                          std::string("C:") + separator + "表示" + separator + "能力"}) {
             const std::string base = BaseFolder(folder, style);
             QCOMPARE(Q(InputName(InputPathOf(folder, "song.wav", style), base)), QStringLiteral("song.wav"));
         }

@@ -86,8 +86,7 @@ void EndToEndTest::initTestCase()
     QCOMPARE(runProgram("lame", {"--quiet", sources_.filePath("stereo.wav"), sources_.filePath("song.mp3")}).exitCode,
              0);
     QCOMPARE(
-        runProgram("twolame", {"--quiet", sources_.filePath("stereo.wav"), sources_.filePath("song.mp2")}).exitCode,
-        0);
+        runProgram("twolame", {"--quiet", sources_.filePath("stereo.wav"), sources_.filePath("song.mp2")}).exitCode, 0);
     QCOMPARE(runProgram("flac", {"--silent", sources_.filePath("stereo.wav"), "-o", sources_.filePath("song.flac")})
                  .exitCode,
              0);
@@ -178,6 +177,7 @@ void EndToEndTest::press(const char* button)
 
 void EndToEndTest::defaultEncodeGivesFormat_data()
 {
+    // clang-format off
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("result");
@@ -201,6 +201,7 @@ void EndToEndTest::defaultEncodeGivesFormat_data()
                 << row.mode << source << stem + row.extension << row.format << row.codec;
         }
     }
+    // clang-format on
 }
 
 void EndToEndTest::defaultEncodeGivesFormat()
@@ -237,6 +238,7 @@ void EndToEndTest::defaultEncodeGivesFormat()
 
 void EndToEndTest::rateControlBranches_data()
 {
+    // clang-format off
     QTest::addColumn<int>("mode");
     QTest::addColumn<Settings>("settings");
     QTest::addColumn<QString>("result");
@@ -267,6 +269,7 @@ void EndToEndTest::rateControlBranches_data()
     QTest::newRow("MP2 mono downmix, protected")
         << int(Mp2) << Settings{{"RB1", "on"}, {"CB9", "on"}, {"CB5", "on"}} << "song.mp2" << "128000"
         << QByteArray() << 1;
+    // clang-format on
 }
 
 void EndToEndTest::rateControlBranches()
@@ -295,6 +298,7 @@ void EndToEndTest::rateControlBranches()
 
 void EndToEndTest::decodesToWav_data()
 {
+    // clang-format off
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("source");
     QTest::newRow("MP3 in mode MP3") << int(Mp3) << "song.mp3";
@@ -302,6 +306,7 @@ void EndToEndTest::decodesToWav_data()
     QTest::newRow("MP3 in mode OGG") << int(Ogg) << "song.mp3";
     QTest::newRow("FLAC") << int(Flac) << "song.flac";
     QTest::newRow("TTA") << int(Tta) << "song.tta";
+    // clang-format on
 }
 
 void EndToEndTest::decodesToWav()
@@ -327,6 +332,7 @@ void EndToEndTest::decodesToWav()
 
 void EndToEndTest::losslessRoundTrip_data()
 {
+    // clang-format off
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("extension");
     QTest::addColumn<QString>("source");
@@ -334,6 +340,7 @@ void EndToEndTest::losslessRoundTrip_data()
         QTest::addRow("FLAC %s", source) << int(Flac) << "flac" << source;
         QTest::addRow("TTA %s", source) << int(Tta) << "tta" << source;
     }
+    // clang-format on
 }
 
 void EndToEndTest::losslessRoundTrip()
@@ -365,6 +372,7 @@ void EndToEndTest::losslessRoundTrip()
 
 void EndToEndTest::normalisesOnly_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("level");
     QTest::newRow("stereo, 90") << "song.wav=stereo.wav" << "90";
@@ -372,6 +380,7 @@ void EndToEndTest::normalisesOnly_data()
     QTest::newRow("noise, 90") << "song.wav=noise.wav" << "90";
     QTest::newRow("blank and Japanese, 90") << "音楽 テスト.wav" << "90";
     QTest::newRow("stereo, 40") << "song.wav=stereo.wav" << "40";
+    // clang-format on
 }
 
 void EndToEndTest::normalisesOnly()
@@ -397,12 +406,14 @@ void EndToEndTest::normalisesOnly()
 
 void EndToEndTest::allEncodeConvertsEveryFile_data()
 {
+    // clang-format off
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("extension");
     QTest::addColumn<QString>("codec");
     QTest::newRow("MP3") << int(Mp3) << "mp3" << "mp3";
     QTest::newRow("OGG") << int(Ogg) << "ogg" << "vorbis";
     QTest::newRow("FLAC") << int(Flac) << "flac" << "flac";
+    // clang-format on
 }
 
 void EndToEndTest::allEncodeConvertsEveryFile()

@@ -21,13 +21,15 @@ using namespace marulo;
 
 namespace {
 
-void print(const QStringList& fields) {
+void print(const QStringList& fields)
+{
     std::fputs(qUtf8Printable(fields.join(QLatin1Char('\t')) + QLatin1Char('\n')), stdout);
 }
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QApplication app(argc, argv);
     TForm1 window;
     window.show();
@@ -45,8 +47,8 @@ int main(int argc, char* argv[]) {
         modes->setItemIndex(index);
         print({QStringLiteral("mode"), modes->item(index)->text(), window.statusText()});
     }
-    for (const char* name : {"lame.exe", "toolame.exe", "oggenc.exe", "aacenc.exe", "flac.exe", "ttaenc.exe",
-                             "normalize.exe"})
+    for (const char* name :
+         {"lame.exe", "toolame.exe", "oggenc.exe", "aacenc.exe", "flac.exe", "ttaenc.exe", "normalize.exe"})
         print({QStringLiteral("locate"), QString::fromLatin1(name), ToolLauncher::Locate(QString::fromLatin1(name))});
     return 0;
 }

@@ -10,8 +10,8 @@
 
 namespace {
 
-const QStringList ConverterNames{"lame.exe",  "toolame.exe", "oggenc.exe",   "aacenc.exe",
-                                 "flac.exe",  "ttaenc.exe",  "normalize.exe"};
+const QStringList ConverterNames{"lame.exe", "toolame.exe", "oggenc.exe",   "aacenc.exe",
+                                 "flac.exe", "ttaenc.exe",  "normalize.exe"};
 
 struct Run {
     int exitCode = -1;
@@ -20,7 +20,8 @@ struct Run {
 };
 
 Run run(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment,
-        const QString& folder = {}) {
+        const QString& folder = {})
+{
     QProcess process;
     process.setProcessEnvironment(environment);
     if (!folder.isEmpty())
@@ -58,7 +59,8 @@ private:
     QTemporaryDir empty_;
 };
 
-void InstallLayoutTest::initTestCase() {
+void InstallLayoutTest::initTestCase()
+{
     QVERIFY(destdir_.isValid());
     QVERIFY(empty_.isValid());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -68,7 +70,9 @@ void InstallLayoutTest::initTestCase() {
     QVERIFY2(install.exitCode == 0, qPrintable(install.out + install.err));
 }
 
-void InstallLayoutTest::layout_data() {
+void InstallLayoutTest::layout_data()
+{
+    // clang-format off
     QTest::addColumn<QString>("path"); // under the prefix /usr
     QTest::addColumn<bool>("executable");
     QTest::newRow("program") << "bin/marulo" << true;
@@ -82,9 +86,11 @@ void InstallLayoutTest::layout_data() {
     QTest::newRow("manual page") << "share/man/man1/marulo.1.gz" << false;
     QTest::newRow("copyright") << "share/doc/marulo/copyright" << false;
     QTest::newRow("changelog") << "share/doc/marulo/changelog.Debian.gz" << false;
+    // clang-format on
 }
 
-void InstallLayoutTest::layout() {
+void InstallLayoutTest::layout()
+{
     QFETCH(QString, path);
     QFETCH(bool, executable);
     const QFileInfo file(installed(path));
@@ -93,7 +99,8 @@ void InstallLayoutTest::layout() {
     QVERIFY(file.size() > 0);
 }
 
-void InstallLayoutTest::nothingElseBesideTheConverters() {
+void InstallLayoutTest::nothingElseBesideTheConverters()
+{
     // The converters never land on the search path, and the bridge's own
     // name is not left behind beside them.
     QCOMPARE(QDir(installed("bin")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"marulo"});
@@ -107,7 +114,8 @@ void InstallLayoutTest::nothingElseBesideTheConverters() {
     QCOMPARE(icon.read(8), QByteArray("\x89PNG\r\n\x1a\n", 8));
 }
 
-void InstallLayoutTest::desktopEntryValidates() {
+void InstallLayoutTest::desktopEntryValidates()
+{
     const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
     if (validator.isEmpty())
         QSKIP("desktop-file-validate is not installed (Debian package desktop-file-utils; ./test installs it)");
@@ -117,17 +125,20 @@ void InstallLayoutTest::desktopEntryValidates() {
     QVERIFY2(check.out.isEmpty() && check.err.isEmpty(), qPrintable(check.out + check.err));
 }
 
-void InstallLayoutTest::metainfoValidates() {
+void InstallLayoutTest::metainfoValidates()
+{
     const QString validator = QStandardPaths::findExecutable(QStringLiteral("appstreamcli"));
     if (validator.isEmpty())
         QSKIP("appstreamcli is not installed (Debian package appstream; ./test installs it)");
-    const Run check = run(validator, {"validate", "--no-net", installed("share/metainfo/io.github.marulo.Marulo.metainfo.xml")},
-                          QProcessEnvironment::systemEnvironment());
+    const Run check =
+        run(validator, {"validate", "--no-net", installed("share/metainfo/io.github.marulo.Marulo.metainfo.xml")},
+            QProcessEnvironment::systemEnvironment());
     QVERIFY2(check.exitCode == 0, qPrintable(check.out + check.err));
     QVERIFY2(!check.out.contains(QLatin1String("E: ")), qPrintable(check.out));
 }
 
-void InstallLayoutTest::installedProgramRuns() {
+void InstallLayoutTest::installedProgramRuns()
+{
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -136,7 +147,9 @@ void InstallLayoutTest::installedProgramRuns() {
     QCOMPARE(version.out, QStringLiteral("marulo 1.3a\n"));
 }
 
-void InstallLayoutTest::convertersFound_data() {
+void InstallLayoutTest::convertersFound_data()
+{
+    // clang-format off
     // Where the window-and-lookup probe runs from, and where it should find
     // the converters.
     QTest::addColumn<QString>("probeFolder");
@@ -144,9 +157,11 @@ void InstallLayoutTest::convertersFound_data() {
     QTest::newRow("installed tree") << "INSTALLED/bin" << "INSTALLED/libexec/marulo";
     QTest::newRow("beside the program") << QFileInfo(QStringLiteral(MARULO_PROBE)).path()
                                         << QFileInfo(QStringLiteral(MARULO_PROBE)).path();
+    // clang-format on
 }
 
-void InstallLayoutTest::convertersFound() {
+void InstallLayoutTest::convertersFound()
+{
     QFETCH(QString, probeFolder);
     QFETCH(QString, converterFolder);
     probeFolder.replace(QLatin1String("INSTALLED"), installed(QString()).chopped(1));
@@ -167,11 +182,11 @@ void InstallLayoutTest::convertersFound() {
     QStringList expected{"start\t" + Lame};
     expected << QString::fromUtf8("mode\tMP2\t toolame.exe を用いたエンコードです。上限は\"384\"までです。")
              << QString::fromUtf8("mode\tOGG\t aoTuV ( oggenc.exe ) を用いたエンコードです。音質の追求中なので期待！")
-             << QString::fromUtf8("mode\tAAC\t aacenc.exe を用いた 平均ビットレートによるエンコードです。 上限は\"512\"までです。")
+             << QString::fromUtf8(
+                    "mode\tAAC\t aacenc.exe を用いた 平均ビットレートによるエンコードです。 上限は\"512\"までです。")
              << QString::fromUtf8("mode\tFLAC\t flac.exe を用いたエンコードです。 [ 可逆圧縮フォーマット ]")
              << QString::fromUtf8("mode\tTTA\t ttaenc.exe を用いたエンコードです。 [ 可逆圧縮フォーマット ]")
-             << QString::fromUtf8("mode\tWAV\t Normalize.exe を用い、正規化のみを行います。")
-             << "mode\tMP3\t" + Lame;
+             << QString::fromUtf8("mode\tWAV\t Normalize.exe を用い、正規化のみを行います。") << "mode\tMP3\t" + Lame;
     for (const QString& name : ConverterNames)
         expected << "locate\t" + name + '\t' + QDir(converterFolder).filePath(name);
     QCOMPARE(probed.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);

@@ -77,10 +77,10 @@ private:
 
 void ToolLauncherTest::init()
 {
-    for (const char* name : {"MARULO_STANDIN_SLEEP_MS", "MARULO_STANDIN_GATE", "MARULO_STANDIN_FAIL",
-                             "MARULO_STANDIN_FAIL_MATCH", "MARULO_STANDIN_CRASH", "MARULO_STANDIN_CHATTER",
-                             "MARULO_STANDIN_PROGRESS", "MARULO_STANDIN_PARTIAL", "MARULO_STANDIN_TERM",
-                             "MARULO_STANDIN_CHILD", "MARULO_STANDIN_FAULT", "MARULO_STANDIN_MATCH"})
+    for (const char* name :
+         {"MARULO_STANDIN_SLEEP_MS", "MARULO_STANDIN_GATE", "MARULO_STANDIN_FAIL", "MARULO_STANDIN_FAIL_MATCH",
+          "MARULO_STANDIN_CRASH", "MARULO_STANDIN_CHATTER", "MARULO_STANDIN_PROGRESS", "MARULO_STANDIN_PARTIAL",
+          "MARULO_STANDIN_TERM", "MARULO_STANDIN_CHILD", "MARULO_STANDIN_FAULT", "MARULO_STANDIN_MATCH"})
         qunsetenv(name);
     QVERIFY(work_.isValid());
     static int runs = 0;
@@ -93,7 +93,10 @@ void ToolLauncherTest::init()
     input.write("RIFF....WAVE");
 }
 
-void ToolLauncherTest::cleanup() { QDir::setCurrent(oldCurrent_); }
+void ToolLauncherTest::cleanup()
+{
+    QDir::setCurrent(oldCurrent_);
+}
 
 QString ToolLauncherTest::writeScript(const QString& folder, const QString& name, const QByteArray& body)
 {
@@ -109,6 +112,7 @@ QString ToolLauncherTest::writeScript(const QString& folder, const QString& name
 
 void ToolLauncherTest::outcomes_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("variable");
     QTest::addColumn<QByteArray>("value");
     QTest::addColumn<RunOutcome::Kind>("kind");
@@ -120,6 +124,7 @@ void ToolLauncherTest::outcomes_data()
                                      << RunOutcome::Kind::ExitedWithStatus << 7;
     QTest::newRow("crash") << QByteArray("MARULO_STANDIN_CRASH") << QByteArray("lame.exe")
                            << RunOutcome::Kind::Crashed << 0;
+    // clang-format on
 }
 
 void ToolLauncherTest::outcomes()
@@ -131,7 +136,10 @@ void ToolLauncherTest::outcomes()
 
     qputenv(variable.constData(), value);
     CommandLine line;
-    line.appendText("lame.exe  -b 128  ").appendPath(work_.filePath("in.wav").toStdString()).appendText(" ").appendPath(work_.filePath("out.mp3").toStdString());
+    line.appendText("lame.exe  -b 128  ")
+        .appendPath(work_.filePath("in.wav").toStdString())
+        .appendText(" ")
+        .appendPath(work_.filePath("out.mp3").toStdString());
     const RunOutcome outcome = RunToEnd(line);
     QCOMPARE(outcome.kind, kind);
     QCOMPARE(outcome.exitStatus, status);
@@ -155,7 +163,10 @@ void ToolLauncherTest::notFound()
 void ToolLauncherTest::failedToStart()
 {
     // Executable by its mode, but no program the system can start.
-    writeScript(work_.path(), "broken.exe", QByteArray("\x7f" "ELF garbage", 12));
+    writeScript(work_.path(), "broken.exe",
+                QByteArray("\x7f"
+                           "ELF garbage",
+                           12));
     CommandLine line;
     line.appendText("broken.exe");
     QCOMPARE(RunToEnd(line).kind, RunOutcome::Kind::FailedToStart);
@@ -204,7 +215,10 @@ void ToolLauncherTest::runsInTheCurrentFolderWithArgumentsWhole()
     const QString input = QDir(folder).filePath("-in put.wav");
     const QString output = QDir(folder).filePath("out\\put.wav");
     CommandLine line;
-    line.appendText("normalize.exe -m 90 -o ").appendPath(output.toStdString()).appendText(" ").appendPath(input.toStdString());
+    line.appendText("normalize.exe -m 90 -o ")
+        .appendPath(output.toStdString())
+        .appendText(" ")
+        .appendPath(input.toStdString());
     QVERIFY(RunToEnd(line).succeeded());
     const QList<StandinRun> runs = ReadStandinLog(log_);
     QCOMPARE(runs.size(), 1);
@@ -218,7 +232,10 @@ void ToolLauncherTest::talkativeConverterDoesNotStall()
     // Far more than any pipe holds.
     qputenv("MARULO_STANDIN_CHATTER", "lame.exe=200000");
     CommandLine line;
-    line.appendText("lame.exe ").appendPath(work_.filePath("in.wav").toStdString()).appendText(" ").appendPath(work_.filePath("out.mp3").toStdString());
+    line.appendText("lame.exe ")
+        .appendPath(work_.filePath("in.wav").toStdString())
+        .appendText(" ")
+        .appendPath(work_.filePath("out.mp3").toStdString());
     const RunOutcome outcome = RunToEnd(line);
     QVERIFY(outcome.succeeded());
     QVERIFY(QString::fromStdString(outcome.lastOutput.back()).contains("wrote"));
@@ -240,7 +257,10 @@ void ToolLauncherTest::keepsWindowEventsFlowing()
     connect(&timer, &QTimer::timeout, [&] { ++ticks; });
     timer.start(10);
     CommandLine line;
-    line.appendText("lame.exe ").appendPath(work_.filePath("in.wav").toStdString()).appendText(" ").appendPath(work_.filePath("out.mp3").toStdString());
+    line.appendText("lame.exe ")
+        .appendPath(work_.filePath("in.wav").toStdString())
+        .appendText(" ")
+        .appendPath(work_.filePath("out.mp3").toStdString());
     QVERIFY(RunToEnd(line).succeeded());
     QVERIFY2(ticks > 3, QByteArray::number(ticks));
 }

@@ -50,6 +50,7 @@ private slots:
 
 void ProgressScanTest::lastPercentage_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<std::optional<double>>("expected");
 
@@ -67,6 +68,7 @@ void ProgressScanTest::lastPercentage_data()
     QTest::newRow("point only") << QByteArray("12% .%") << std::optional<double>(12);
     QTest::newRow("leading point") << QByteArray(".5%") << std::optional<double>(0.5);
     QTest::newRow("sign not read") << QByteArray("-5%") << std::optional<double>(5);
+    // clang-format on
 }
 
 void ProgressScanTest::lastPercentage()
@@ -82,6 +84,7 @@ void ProgressScanTest::lastPercentage()
 // length stops the stream where a run would be watched mid-way.
 void ProgressScanTest::readsCapturedOutput_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("length");
     QTest::addColumn<double>("expected");
@@ -94,6 +97,7 @@ void ProgressScanTest::readsCapturedOutput_data()
     QTest::newRow("sox, token cut short") << "sox.txt" << 654 << 38.2;
     QTest::newRow("sox, second pass") << "sox.txt" << -1 << 100.0;
     QTest::newRow("twolame") << "twolame.txt" << -1 << 4.0;
+    // clang-format on
 }
 
 void ProgressScanTest::readsCapturedOutput()
@@ -109,9 +113,11 @@ void ProgressScanTest::readsCapturedOutput()
 
 void ProgressScanTest::capturedOutputNeverFallsBack_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("file");
     for (const char* file : {"lame.txt", "oggenc.txt", "flac.txt", "sox.txt", "twolame.txt"})
         QTest::newRow(file) << file;
+    // clang-format on
 }
 
 // The tools' other numbers ("128.0", "ratio=0.548", "Hd:0.9") never pass

@@ -7,7 +7,10 @@
 
 namespace marulo::test::Text {
 
-inline QString u(const char* text) { return QString::fromUtf8(text); }
+inline QString u(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 // Choosing a mode.
 inline const QString Mp3 = u(" lame.exe を用いたエンコードです。上限は\"320\"までです。");
@@ -17,7 +20,8 @@ inline const QString Mp2Absent = u(" toolame.exe が 起動フォルダ内に見
 inline const QString Ogg = u(" aoTuV ( oggenc.exe ) を用いたエンコードです。音質の追求中なので期待！");
 inline const QString OggAbsent = u(" aoTuV ( oggenc.exe ) が 起動フォルダ内に見つかりません。確認をして下さい。");
 inline const QString AacVbr = u(" aacenc.exe を用いた 可変ビットレートによるエンコードです。上限は\"512\"までです。");
-inline const QString AacAverage = u(" aacenc.exe を用いた 平均ビットレートによるエンコードです。 上限は\"512\"までです。");
+inline const QString AacAverage =
+    u(" aacenc.exe を用いた 平均ビットレートによるエンコードです。 上限は\"512\"までです。");
 inline const QString AacAbsent = u(" aacenc.exe が 起動フォルダ内に見つかりませんでした。確認をして下さい。");
 inline const QString Flac = u(" flac.exe を用いたエンコードです。 [ 可逆圧縮フォーマット ]");
 inline const QString FlacAbsent = u(" flac.exe が 起動フォルダ内に見つかりませんでした。確認をして下さい。");
@@ -29,12 +33,16 @@ inline const QString WavAbsent = u(" Normalize.exe が 起動フォルダ内に�
 // The rate-control boxes.
 inline const QString LameVbr = u(" lame.exe を用いた 可変ビットレートによるエンコードです。");
 inline const QString LameAbr = u(" lame.exe を用いた 平均ビットレートによるエンコードです。上限は\"320\"までです。");
-inline const QString LameConstant = u(" lame.exe を用いた 固定ビットレートによるエンコードです。上限は\"320\"までです。");
+inline const QString LameConstant =
+    u(" lame.exe を用いた 固定ビットレートによるエンコードです。上限は\"320\"までです。");
 inline const QString OggVbr = u(" aoTuV ( oggenc.exe ) を用いた 可変ビットレートによるエンコードです。推薦！");
-inline const QString OggAbr = u(" aoTuV ( oggenc.exe ) を用いた 平均ビットレートによるエンコードです。上限は\"448\"です。");
-inline const QString OggConstant = u(" aoTuV ( oggenc.exe ) を用いた 固定ビットレートによるエンコードです。上限は\"448\"です。");
+inline const QString OggAbr =
+    u(" aoTuV ( oggenc.exe ) を用いた 平均ビットレートによるエンコードです。上限は\"448\"です。");
+inline const QString OggConstant =
+    u(" aoTuV ( oggenc.exe ) を用いた 固定ビットレートによるエンコードです。上限は\"448\"です。");
 inline const QString AacRuleVbr = u(" aacenc.exe を用いた 可変ビットレートによるエンコードです。");
-inline const QString AacRuleAverage = u(" aacenc.exe を用いた 平均ビットレートによるエンコードです。上限は\"512\"までです。");
+inline const QString AacRuleAverage =
+    u(" aacenc.exe を用いた 平均ビットレートによるエンコードです。上限は\"512\"までです。");
 
 // Decode mode.
 inline const QString DecodeMpx = u(" lame.exe を用い、MP1/MP2/MP3 形式のファイル を WAV ファイル に変換します。");

@@ -23,7 +23,9 @@ private slots:
     void exitCloses();
 };
 
-void ChannelRulesTest::channelTable_data() {
+void ChannelRulesTest::channelTable_data()
+{
+    // clang-format off
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QString>("rule");
     QTest::addColumn<bool>("downmixEnabled");
@@ -42,11 +44,13 @@ void ChannelRulesTest::channelTable_data() {
     for (const auto& row : table)
         for (int mode = 0; mode < 7; ++mode)
             QTest::addRow("%s in %s", row.rule, modes[mode]) << modes[mode] << row.rule << row.cells[mode];
+    // clang-format on
 }
 
 // The rule run directly, as most buttons are disabled in most modes; it must
 // set CB9's enabled state from its cell whatever it was, and leave its mark.
-void ChannelRulesTest::channelTable() {
+void ChannelRulesTest::channelTable()
+{
     QFETCH(QString, mode);
     QFETCH(QString, rule);
     QFETCH(bool, downmixEnabled);
@@ -75,7 +79,9 @@ void ChannelRulesTest::channelTable() {
     }
 }
 
-void ChannelRulesTest::channelClicks_data() {
+void ChannelRulesTest::channelClicks_data()
+{
+    // clang-format off
     QTest::addColumn<QString>("steps");
     QTest::addColumn<bool>("downmixEnabled");
     QTest::addColumn<bool>("downmixChecked");
@@ -90,9 +96,11 @@ void ChannelRulesTest::channelClicks_data() {
     QTest::newRow("MP3, Stereo") << "RB2" << false << false;
     QTest::newRow("MP3, Dual Channel") << "RB3" << false << false;
     QTest::newRow("MP3, Joint Stereo again") << "RB3;RB4" << false << false;
+    // clang-format on
 }
 
-void ChannelRulesTest::channelClicks() {
+void ChannelRulesTest::channelClicks()
+{
     QFETCH(QString, steps);
     QFETCH(bool, downmixEnabled);
     QFETCH(bool, downmixChecked);
@@ -104,7 +112,9 @@ void ChannelRulesTest::channelClicks() {
     QCOMPARE(window.get<QCheckBox>("CB9")->isChecked(), downmixChecked);
 }
 
-void ChannelRulesTest::normalize_data() {
+void ChannelRulesTest::normalize_data()
+{
+    // clang-format off
     QTest::addColumn<QString>("steps");
     QTest::addColumn<bool>("on");
 
@@ -113,10 +123,12 @@ void ChannelRulesTest::normalize_data() {
     QTest::newRow("OGG, off") << "OGG;CB4" << false;
     QTest::newRow("FLAC, off and on") << "FLAC;CB4;CB4" << true;
     QTest::newRow("TTA, off") << "TTA;CB4" << false;
+    // clang-format on
 }
 
 // E1 and "TMP File Delete" follow the mark; the spin button UD1 keeps its state.
-void ChannelRulesTest::normalize() {
+void ChannelRulesTest::normalize()
+{
     QFETCH(QString, steps);
     QFETCH(bool, on);
 
@@ -130,7 +142,8 @@ void ChannelRulesTest::normalize() {
 }
 
 // No conversion running: Exit closes the window at once, without a question.
-void ChannelRulesTest::exitCloses() {
+void ChannelRulesTest::exitCloses()
+{
     Harness window;
     QVERIFY(window.active());
     auto* exit = window.get<QPushButton>("B3");

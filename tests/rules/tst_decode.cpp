@@ -34,7 +34,9 @@ private slots:
     void selectionCleared();
 };
 
-void DecodeRulesTest::toggle_data() {
+void DecodeRulesTest::toggle_data()
+{
+    // clang-format off
     QTest::addColumn<QString>("steps");
     QTest::addColumn<int>("tools");
     QTest::addColumn<QString>("enabled");
@@ -126,9 +128,11 @@ void DecodeRulesTest::toggle_data() {
                                << WavMask;
     QTest::newRow("leave TTA, Normalize checked again") << "TTA;CB4;CB0;CB0" << all << Enabled::Tta << "RB2 CB4 CB6"
                                                         << combo6 << Text::Tta << WavMask;
+    // clang-format on
 }
 
-void DecodeRulesTest::toggle() {
+void DecodeRulesTest::toggle()
+{
     QFETCH(QString, steps);
     QFETCH(int, tools);
     QFETCH(QString, enabled);
@@ -148,7 +152,8 @@ void DecodeRulesTest::toggle() {
 }
 
 // The rule never retitles: CB0 and LT4 keep what the mode gave them.
-void DecodeRulesTest::captionsStay() {
+void DecodeRulesTest::captionsStay()
+{
     Harness window;
     QVERIFY(window.active());
     QCOMPARE(window.run("CB0;CB0"), QString());
@@ -161,18 +166,22 @@ void DecodeRulesTest::captionsStay() {
     QCOMPARE(window.get<QCheckBox>("CB0")->text(), Text::FlacWav);
 }
 
-void DecodeRulesTest::selectionCleared_data() {
+void DecodeRulesTest::selectionCleared_data()
+{
+    // clang-format off
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QString>("decodable");
 
     QTest::newRow("MP3") << "MP2;MP3" << "b.mp3 c.MP2 d.mp1";
     QTest::newRow("FLAC") << "FLAC" << "e.flac";
     QTest::newRow("TTA") << "TTA" << "f.tta";
+    // clang-format on
 }
 
 // A file selected before the box is toggled is no longer selected afterwards,
 // and the list shows the files the decoder reads.
-void DecodeRulesTest::selectionCleared() {
+void DecodeRulesTest::selectionCleared()
+{
     QFETCH(QString, mode);
     QFETCH(QString, decodable);
 

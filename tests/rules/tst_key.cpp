@@ -18,7 +18,8 @@ using namespace marulo::test;
 namespace {
 
 // Types the text into the field as a user would, character by character.
-void Type(QWidget* field, const QString& text) {
+void Type(QWidget* field, const QString& text)
+{
     if (auto* edit = qobject_cast<QLineEdit*>(field))
         edit->clear();
     else if (auto* combo = qobject_cast<QComboBox*>(field))
@@ -26,7 +27,8 @@ void Type(QWidget* field, const QString& text) {
     QTest::keyClicks(field, text);
 }
 
-QString TextOf(QWidget* field) {
+QString TextOf(QWidget* field)
+{
     if (auto* edit = qobject_cast<QLineEdit*>(field))
         return edit->text();
     if (auto* combo = qobject_cast<QComboBox*>(field))
@@ -34,7 +36,8 @@ QString TextOf(QWidget* field) {
     return {};
 }
 
-bool Focus(QWidget* widget) {
+bool Focus(QWidget* widget)
+{
     widget->setFocus(Qt::OtherFocusReason);
     return QTest::qWaitFor([widget] { return widget->hasFocus(); }, 2000);
 }
@@ -56,7 +59,9 @@ private slots:
     void folderListDoesNotOpen();
 };
 
-void KeyRulesTest::limits_data() {
+void KeyRulesTest::limits_data()
+{
+    // clang-format off
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
@@ -87,9 +92,11 @@ void KeyRulesTest::limits_data() {
     QTest::newRow("ComB6 4.50") << "OGG;CB2" << "ComB6" << "4.50" << "4.50" << "DCB1";
     QTest::newRow("ComB6 -1") << "OGG;CB2" << "ComB6" << "-1" << "-1" << "DCB1";
     QTest::newRow("ComB6 +9.9") << "OGG;CB2" << "ComB6" << "+9.9" << "+9.9" << "DCB1";
+    // clang-format on
 }
 
-void KeyRulesTest::limits() {
+void KeyRulesTest::limits()
+{
     QFETCH(QString, steps);
     QFETCH(QString, field);
     QFETCH(QString, typed);
@@ -115,7 +122,9 @@ void KeyRulesTest::limits() {
     }
 }
 
-void KeyRulesTest::notANumber_data() {
+void KeyRulesTest::notANumber_data()
+{
+    // clang-format off
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
@@ -128,11 +137,13 @@ void KeyRulesTest::notANumber_data() {
     QTest::newRow("E2 letter") << "FLAC" << "E2" << "x";
     QTest::newRow("ComB6 empty") << "OGG;CB2" << "ComB6" << "";
     QTest::newRow("ComB6 words") << "OGG;CB2" << "ComB6" << "high";
+    // clang-format on
 }
 
 // A message box with the application title and an error icon; it does not
 // block; the text stays as typed and the focus stays in the field.
-void KeyRulesTest::notANumber() {
+void KeyRulesTest::notANumber()
+{
     QFETCH(QString, steps);
     QFETCH(QString, field);
     QFETCH(QString, typed);
@@ -178,7 +189,9 @@ void KeyRulesTest::notANumber() {
     QCOMPARE(TextOf(input), kept);
 }
 
-void KeyRulesTest::focusPath_data() {
+void KeyRulesTest::focusPath_data()
+{
+    // clang-format off
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("next");
@@ -201,9 +214,11 @@ void KeyRulesTest::focusPath_data() {
     QTest::newRow("AAC VBR, ComB4 to DCB1") << "AAC;CB2" << "ComB4" << "DCB1";
     QTest::newRow("decoding, CB0 to DCB1") << "CB0" << "CB0" << "DCB1";
     QTest::newRow("WAV, E1 to DCB1") << "WAV" << "E1" << "DCB1";
+    // clang-format on
 }
 
-void KeyRulesTest::focusPath() {
+void KeyRulesTest::focusPath()
+{
     QFETCH(QString, steps);
     QFETCH(QString, from);
     QFETCH(QString, next);
@@ -219,7 +234,8 @@ void KeyRulesTest::focusPath() {
 
 // After the last control the search starts again at the first: the selected
 // item of the mode group.
-void KeyRulesTest::wrapsRound() {
+void KeyRulesTest::wrapsRound()
+{
     Harness window;
     QVERIFY(window.active());
     QCOMPARE(window.run("OGG"), QString());
@@ -235,7 +251,8 @@ void KeyRulesTest::wrapsRound() {
 }
 
 // Enter is swallowed by the folder list: the highlighted folder is not opened.
-void KeyRulesTest::folderListDoesNotOpen() {
+void KeyRulesTest::folderListDoesNotOpen()
+{
     QTemporaryDir root;
     QVERIFY(QDir(root.path()).mkdir("inner"));
     const QString startFolder = QDir::currentPath();

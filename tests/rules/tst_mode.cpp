@@ -23,7 +23,9 @@ private slots:
     void converterCheck();
 };
 
-void ModeRulesTest::chooseMode_data() {
+void ModeRulesTest::chooseMode_data()
+{
+    // clang-format off
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("enabled");
     QTest::addColumn<QString>("checked");
@@ -128,9 +130,11 @@ void ModeRulesTest::chooseMode_data() {
                                << Text::QualityStart << mpx << mpxHint << Text::LameVbr;
     QTest::newRow("OGG again") << "OGG;CB2;OGG" << Enabled::OggVbr << "RB2 CB2 CB4 CB6" << comb6 << q << mpx
                                << mpxHint << Text::OggVbr;
+    // clang-format on
 }
 
-void ModeRulesTest::chooseMode() {
+void ModeRulesTest::chooseMode()
+{
     QFETCH(QString, steps);
     QFETCH(QString, enabled);
     QFETCH(QString, checked);
@@ -152,7 +156,9 @@ void ModeRulesTest::chooseMode() {
     QCOMPARE(window.status(), status);
 }
 
-void ModeRulesTest::converterCheck_data() {
+void ModeRulesTest::converterCheck_data()
+{
+    // clang-format off
     QTest::addColumn<QString>("steps");
     QTest::addColumn<int>("tools");
     QTest::addColumn<QString>("status");
@@ -184,9 +190,11 @@ void ModeRulesTest::converterCheck_data() {
     QTest::newRow("OGG, ABR, present") << "CB3;OGG" << all << Text::Ogg;
     // A rate-control click replaces the warning.
     QTest::newRow("OGG absent, then VBR") << "OGG;CB2" << none << Text::OggVbr;
+    // clang-format on
 }
 
-void ModeRulesTest::converterCheck() {
+void ModeRulesTest::converterCheck()
+{
     QFETCH(QString, steps);
     QFETCH(int, tools);
     QFETCH(QString, status);

@@ -21,7 +21,9 @@ private slots:
     void outsideTheirModes();
 };
 
-void RateRulesTest::clicks_data() {
+void RateRulesTest::clicks_data()
+{
+    // clang-format off
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("enabled");
     QTest::addColumn<QString>("checked");
@@ -81,9 +83,11 @@ void RateRulesTest::clicks_data() {
     // MP2 with "Mono": the downmix box can be clicked and changes nothing else.
     QTest::newRow("MP2, downmix") << "MP2;RB1;CB9" << Enabled::Mp2Mono << "RB1 CB4 CB6 CB9" << ogg << Text::Mp2;
     QTest::newRow("MP2, downmix off") << "MP2;RB1;CB9;CB9" << Enabled::Mp2Mono << "RB1 CB4 CB6" << ogg << Text::Mp2;
+    // clang-format on
 }
 
-void RateRulesTest::clicks() {
+void RateRulesTest::clicks()
+{
     QFETCH(QString, steps);
     QFETCH(QString, enabled);
     QFETCH(QString, checked);
@@ -99,7 +103,9 @@ void RateRulesTest::clicks() {
     QCOMPARE(window.status(), status);
 }
 
-void RateRulesTest::outsideTheirModes_data() {
+void RateRulesTest::outsideTheirModes_data()
+{
+    // clang-format off
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("rule");
 
@@ -115,11 +121,13 @@ void RateRulesTest::outsideTheirModes_data() {
     const char* cb9Idle[] = {"MP2;RB1", "AAC", "FLAC", "TTA", "WAV"};
     for (const char* mode : cb9Idle)
         QTest::addRow("downmix in %s", mode) << mode << "CB9";
+    // clang-format on
 }
 
 // The rules run directly, as the disabled boxes cannot be clicked: nothing in
 // the window may change, the marks included.
-void RateRulesTest::outsideTheirModes() {
+void RateRulesTest::outsideTheirModes()
+{
     QFETCH(QString, steps);
     QFETCH(QString, rule);
 

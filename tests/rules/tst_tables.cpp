@@ -49,8 +49,8 @@ void TablesTest::columnsInOneOrder()
                 members << QString::fromLatin1(ControlName(control).data(), qsizetype(ControlName(control).size()));
         names << members.join(QLatin1Char('+'));
     }
-    QCOMPARE(names, (QStringList{"CB1", "CB8", "LT1+ComB1", "LT2+ComB2", "LT3+ComB3", "LT4", "ComB4", "ComB6",
-                                 "E3+UD3"}));
+    QCOMPARE(names,
+             (QStringList{"CB1", "CB8", "LT1+ComB1", "LT2+ComB2", "LT3+ComB3", "LT4", "ComB4", "ComB6", "E3+UD3"}));
     for (const Named& named : Tables)
         QCOMPARE(named.table->columns, RateColumns);
 }

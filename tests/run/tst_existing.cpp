@@ -22,6 +22,7 @@ private slots:
 
 void ExistingTest::singleEncode_data()
 {
+    // clang-format off
     QTest::addColumn<ExistingResults>("policy");
     QTest::addColumn<QString>("mode"); // "encode", "wav", "decode"
     QTest::addColumn<int>("converters");
@@ -41,6 +42,7 @@ void ExistingTest::singleEncode_data()
                                     << "song (1).wav" << false;
     QTest::newRow("overwrite, encode") << E::Overwrite << "encode" << 2 << QStringList{"song.mp3"} << "song.mp3" << false;
     QTest::newRow("overwrite, decode") << E::Overwrite << "decode" << 1 << QStringList{"song.wav"} << "song.wav" << false;
+    // clang-format on
 }
 
 void ExistingTest::singleEncode()

@@ -66,10 +66,12 @@ private slots:
 
 void ParallelTest::jobs_data()
 {
+    // clang-format off
     QTest::addColumn<int>("jobs");
     QTest::newRow("1") << 1;
     QTest::newRow("2") << 2;
     QTest::newRow("4") << 4;
+    // clang-format on
 }
 
 void ParallelTest::jobs()
@@ -112,6 +114,7 @@ void ParallelTest::jobs()
 
 void ParallelTest::sameStemNeverOverlaps_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("decode");
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QStringList>("workFiles");
@@ -120,6 +123,7 @@ void ParallelTest::sameStemNeverOverlaps_data()
         << true << QStringList{"song.mp2", "song.mp3"} << QStringList{"song.wav"};
     QTest::newRow("a.wav and a.WAV normalise to one copy, b waits behind")
         << false << QStringList{"a.WAV", "a.wav", "b.wav"} << QStringList{"a.mp3", "b.mp3"};
+    // clang-format on
 }
 
 // The later file waits, so the result is the one of a run of one file after

@@ -20,6 +20,7 @@ private slots:
 
 void ReportTest::statusAfterFailures_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("failing"); // the text the failing encoder lines hold
     QTest::addColumn<QString>("status");     // empty: the status bar as before the press
 
@@ -27,6 +28,7 @@ void ReportTest::statusAfterFailures_data()
     QTest::newRow("one") << QByteArray("bad1") << QString::fromUtf8(" lame.exe による bad1.wav の変換に失敗しました。");
     QTest::newRow("two") << QByteArray("bad")
                          << QString::fromUtf8(" 4 件中 2 件が失敗しました: lame.exe による bad1.wav の変換に失敗しました。");
+    // clang-format on
 }
 
 // Then a press that goes well: the report gives way to the text the window's
@@ -122,12 +124,15 @@ void ReportTest::logFollowsTheRunningStep()
     std::optional<double> rowShare;
     const QString b = QDir(scene.folder).filePath("b.wav");
     // MARULO_STANDIN_MATCH holds back b's encoder only, so a's passes the gate.
-    scene.whileRunning("lame.exe", [&] {
-        // Let the progress lines (written before the gate) arrive.
-        QTRY_VERIFY_WITH_TIMEOUT(!scans || scene.fileList()->progress(b) == 100.0, 5000);
-        live = scene.form->runLog().entries().back();
-        rowShare = scene.fileList()->progress(b);
-    }, 2);
+    scene.whileRunning(
+        "lame.exe",
+        [&] {
+            // Let the progress lines (written before the gate) arrive.
+            QTRY_VERIFY_WITH_TIMEOUT(!scans || scene.fileList()->progress(b) == 100.0, 5000);
+            live = scene.form->runLog().entries().back();
+            rowShare = scene.fileList()->progress(b);
+        },
+        2);
     scene.press("B2");
     QVERIFY(scene.actionRan);
     QCOMPARE(live.file, QString("b.wav"));

@@ -18,6 +18,7 @@ private slots:
 
 void ResultsTest::faultyConverter_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("converter");
     QTest::addColumn<bool>("decode");
     QTest::addColumn<QString>("fault");
@@ -30,6 +31,7 @@ void ResultsTest::faultyConverter_data()
             QTest::addRow("decoder %s, %s", fault, button) << "lame.exe" << true << fault << button;
         }
     }
+    // clang-format on
 }
 
 // song's step fails; in ALL Encode the other file is converted all the same.

@@ -1,7 +1,7 @@
 #include "tests/support/AudioCheck.h"
 
-#include <QFile>
 #include <QEventLoop>
+#include <QFile>
 #include <QTimer>
 #include <QtEndian>
 
@@ -9,8 +9,7 @@
 
 namespace marulo::test {
 
-Run runProgram(const QString& program, const QStringList& args, const QProcessEnvironment& environment,
-               int timeoutMs)
+Run runProgram(const QString& program, const QStringList& args, const QProcessEnvironment& environment, int timeoutMs)
 {
     Run run;
     QProcess process;
@@ -40,8 +39,16 @@ Run runProgram(const QString& program, const QStringList& args, const QProcessEn
 
 bool makeWav(const QString& path, int channels, double seconds, int bits, Signal signal)
 {
-    QStringList args{"-n", "-r", "44100", "-b", QString::number(bits), "-c", QString::number(channels), path,
-                     "synth", QString::number(seconds)};
+    QStringList args{"-n",
+                     "-r",
+                     "44100",
+                     "-b",
+                     QString::number(bits),
+                     "-c",
+                     QString::number(channels),
+                     path,
+                     "synth",
+                     QString::number(seconds)};
     const char* kind = signal == Signal::Noise ? "whitenoise" : signal == Signal::Pluck ? "pluck" : "sine";
     if (signal == Signal::Noise)
         args << kind;
@@ -49,7 +56,8 @@ bool makeWav(const QString& path, int channels, double seconds, int bits, Signal
         args << kind << "220";
     else
         args << kind << "220" << kind << "330";
-    args << "gain" << "-6";
+    args << "gain"
+         << "-6";
     const Run run = runProgram("sox", args);
     return run.finished && run.exitCode == 0;
 }
@@ -86,7 +94,8 @@ QString probe(const QString& path, const QString& field, bool stream)
     const QString entries = stream ? "stream=" + field : "format=" + field;
     QStringList args{"-v", "error", "-show_entries", entries, "-of", "default=noprint_wrappers=1:nokey=1"};
     if (stream)
-        args << "-select_streams" << "a:0";
+        args << "-select_streams"
+             << "a:0";
     args << path;
     const Run run = runProgram("ffprobe", args);
     return run.finished && run.exitCode == 0 ? QString::fromUtf8(run.out).trimmed() : QString();
@@ -142,8 +151,7 @@ QByteArray fileBytes(const QString& path)
 
 QStringList entriesOf(const QString& folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                  QDir::Name);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 } // namespace marulo::test

@@ -17,7 +17,7 @@ struct StandinRun {
     int status = -1;
     bool crashed = false;
     qint64 pid = 0;
-    qint64 childPid = 0;  // MARULO_STANDIN_CHILD
+    qint64 childPid = 0; // MARULO_STANDIN_CHILD
     bool termIgnored = false;
 
     QString inputOf() const;  // the argument the converter read
@@ -33,8 +33,10 @@ inline QString Unescape(const QString& text)
             continue;
         }
         const QChar next = text[++i];
-        out += next == QLatin1Char('n') ? QChar('\n') : next == QLatin1Char('r') ? QChar('\r')
-             : next == QLatin1Char('t') ? QChar('\t') : next;
+        out += next == QLatin1Char('n')   ? QChar('\n')
+               : next == QLatin1Char('r') ? QChar('\r')
+               : next == QLatin1Char('t') ? QChar('\t')
+                                          : next;
     }
     return out;
 }

@@ -28,7 +28,11 @@ public:
     bool active() const { return active_; }
 
     QWidget* widget(const QString& name) const;
-    template <class T> T* get(const QString& name) const { return qobject_cast<T*>(widget(name)); }
+    template <class T>
+    T* get(const QString& name) const
+    {
+        return qobject_cast<T*>(widget(name));
+    }
 
     // Steps separated by ';': a mode name ("MP3" .. "WAV") clicks that item of
     // RG1; a control name clicks that check box or radio button. Returns the

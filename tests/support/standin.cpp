@@ -60,11 +60,20 @@ std::string Escape(const std::string& text)
     std::string out;
     for (char c : text) {
         switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default: out += c;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -218,12 +227,12 @@ std::string Wav(const std::string& samples)
     PutLe(out, static_cast<unsigned>(36 + samples.size()), 4);
     out += "WAVEfmt ";
     PutLe(out, 16, 4);
-    PutLe(out, 1, 2);     // PCM
-    PutLe(out, 1, 2);     // mono
-    PutLe(out, 8000, 4);  // rate
-    PutLe(out, 8000, 4);  // bytes per second
-    PutLe(out, 1, 2);     // block align
-    PutLe(out, 8, 2);     // bits
+    PutLe(out, 1, 2);    // PCM
+    PutLe(out, 1, 2);    // mono
+    PutLe(out, 8000, 4); // rate
+    PutLe(out, 8000, 4); // bytes per second
+    PutLe(out, 1, 2);    // block align
+    PutLe(out, 8, 2);    // bits
     out += "data";
     PutLe(out, static_cast<unsigned>(samples.size()), 4);
     out += samples;

@@ -39,19 +39,23 @@ private:
     QString startFolder_;
 };
 
-void WindowActivationTest::init() {
+void WindowActivationTest::init()
+{
     startFolder_ = QDir::currentPath();
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
     root_ = QDir(dir_->path()).canonicalPath();
 }
 
-void WindowActivationTest::cleanup() {
+void WindowActivationTest::cleanup()
+{
     QDir::setCurrent(startFolder_);
     dir_.reset();
 }
 
-void WindowActivationTest::outcomes_data() {
+void WindowActivationTest::outcomes_data()
+{
+    // clang-format off
     QTest::addColumn<QStringList>("files");   // plain files made in the folder
     QTest::addColumn<QStringList>("folders"); // folders made in the folder
     QTest::addColumn<QString>("status");
@@ -64,9 +68,11 @@ void WindowActivationTest::outcomes_data() {
                                                 << LameEncoding;
     QTest::newRow("hidden look-alikes do not count") << QStringList{".normalize.exe", "lame.exe.bak"}
                                                      << QStringList{} << NormalizeMissing;
+    // clang-format on
 }
 
-void WindowActivationTest::outcomes() {
+void WindowActivationTest::outcomes()
+{
     QFETCH(QStringList, files);
     QFETCH(QStringList, folders);
     QFETCH(QString, status);
@@ -88,7 +94,8 @@ void WindowActivationTest::outcomes() {
     QCOMPARE(form.statusText(), status);
 }
 
-void WindowActivationTest::rootFolder() {
+void WindowActivationTest::rootFolder()
+{
     if (QFileInfo::exists(QStringLiteral("/normalize.exe")))
         QSKIP("this machine has a normalize.exe at the root");
     TForm1 form;
@@ -99,7 +106,8 @@ void WindowActivationTest::rootFolder() {
     QCOMPARE(form.statusText(), NormalizeMissing);
 }
 
-void WindowActivationTest::firstActivationRunsCheckOnce() {
+void WindowActivationTest::firstActivationRunsCheckOnce()
+{
     // Started in a folder without converters: the check must change the text.
     QVERIFY(QDir::setCurrent(root_));
     TForm1 form;
@@ -125,7 +133,8 @@ void WindowActivationTest::firstActivationRunsCheckOnce() {
     QCOMPARE(form.statusText(), QStringLiteral(" unchanged"));
 }
 
-void WindowActivationTest::bringForwardRestoresMinimisedWindow() {
+void WindowActivationTest::bringForwardRestoresMinimisedWindow()
+{
     TForm1 form;
     form.showMinimized();
     QTRY_VERIFY(form.isMinimized());
@@ -140,7 +149,8 @@ void WindowActivationTest::bringForwardRestoresMinimisedWindow() {
     QVERIFY(QTest::qWaitForWindowActive(&hidden));
 }
 
-void WindowActivationTest::closesWhenNoConversionRuns() {
+void WindowActivationTest::closesWhenNoConversionRuns()
+{
     TForm1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));

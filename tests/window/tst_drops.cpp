@@ -92,6 +92,7 @@ bool DropsTest::sendDrop(QWidget* target, const QList<QUrl>& urls)
 
 void DropsTest::drop_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("onto");
     QTest::addColumn<QStringList>("dropped"); // relative to the root; "http:" ones stay as they are
     QTest::addColumn<QString>("opened");
@@ -116,6 +117,7 @@ void DropsTest::drop_data()
                                             << "";
     QTest::newRow("gone") << "window" << QStringList{"no such folder"} << "here"
                           << "";
+    // clang-format on
 }
 
 void DropsTest::drop()

@@ -1,16 +1,16 @@
 // The value fields: combo box lists and limits, edit fields with their spin
 // buttons, and which key rule sees Enter in each control.
-#include "ui/window/TForm1.h"
 #include "ui/widgets/UpDown.h"
+#include "ui/window/TForm1.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 using marulo::TForm1;
@@ -36,7 +36,9 @@ private slots:
     void enterPressesFocusedButton();
 };
 
-void WindowFieldsTest::combos_data() {
+void WindowFieldsTest::combos_data()
+{
+    // clang-format off
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("maxLength");
     QTest::addColumn<QStringList>("items");
@@ -51,9 +53,11 @@ void WindowFieldsTest::combos_data() {
     QTest::newRow("ComB6") << "4.00" << 4
                            << QStringList{"0.00", "1.00", "2.00", "3.00", "4.00", "5.00", "6.00", "7.00", "8.00",
                                           "9.00", "10"};
+    // clang-format on
 }
 
-void WindowFieldsTest::combos() {
+void WindowFieldsTest::combos()
+{
     QFETCH(QString, text);
     QFETCH(int, maxLength);
     QFETCH(QStringList, items);
@@ -77,16 +81,20 @@ void WindowFieldsTest::combos() {
     combo->hidePopup();
 }
 
-void WindowFieldsTest::typingStopsAtMaximumLength_data() {
+void WindowFieldsTest::typingStopsAtMaximumLength_data()
+{
+    // clang-format off
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
     QTest::newRow("ComB1") << "1234" << "123";
     QTest::newRow("E1") << "1234" << "123";
     QTest::newRow("E2") << "76" << "7";
     QTest::newRow("E4") << "ab" << "a"; // not limited to digits
+    // clang-format on
 }
 
-void WindowFieldsTest::typingStopsAtMaximumLength() {
+void WindowFieldsTest::typingStopsAtMaximumLength()
+{
     QFETCH(QString, typed);
     QFETCH(QString, kept);
     TForm1 form;
@@ -104,7 +112,9 @@ void WindowFieldsTest::typingStopsAtMaximumLength() {
     QCOMPARE(edit->text(), kept);
 }
 
-void WindowFieldsTest::fields_data() {
+void WindowFieldsTest::fields_data()
+{
+    // clang-format off
     QTest::addColumn<QString>("spin");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("maxLength");
@@ -114,9 +124,11 @@ void WindowFieldsTest::fields_data() {
     QTest::newRow("E2") << "UD2" << "8" << 1 << 0 << 8;
     QTest::newRow("E3") << "UD3" << "4" << 1 << 0 << 9;
     QTest::newRow("E4") << "UD4" << "2" << 1 << 0 << 9;
+    // clang-format on
 }
 
-void WindowFieldsTest::fields() {
+void WindowFieldsTest::fields()
+{
     QFETCH(QString, spin);
     QFETCH(QString, text);
     QFETCH(int, maxLength);
@@ -137,7 +149,9 @@ void WindowFieldsTest::fields() {
     QCOMPARE(updown->geometry().left(), field->geometry().right() + 1);
 }
 
-void WindowFieldsTest::spinStepsWithinRangeWithoutWrap_data() {
+void WindowFieldsTest::spinStepsWithinRangeWithoutWrap_data()
+{
+    // clang-format off
     QTest::addColumn<QString>("spin");
     QTest::addColumn<QString>("start");
     QTest::addColumn<int>("delta");
@@ -150,9 +164,11 @@ void WindowFieldsTest::spinStepsWithinRangeWithoutWrap_data() {
     QTest::newRow("E3 up from typed") << "UD3" << "7" << +1 << "8";
     QTest::newRow("E4 down at bottom stays") << "UD4" << "0" << -1 << "0";
     QTest::newRow("E4 typed over range comes back") << "UD4" << "9" << +1 << "9";
+    // clang-format on
 }
 
-void WindowFieldsTest::spinStepsWithinRangeWithoutWrap() {
+void WindowFieldsTest::spinStepsWithinRangeWithoutWrap()
+{
     QFETCH(QString, spin);
     QFETCH(QString, start);
     QFETCH(int, delta);
@@ -165,7 +181,8 @@ void WindowFieldsTest::spinStepsWithinRangeWithoutWrap() {
     QCOMPARE(updown->buddy()->text(), result);
 }
 
-void WindowFieldsTest::arrowKeysInFieldStep() {
+void WindowFieldsTest::arrowKeysInFieldStep()
+{
     TForm1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -181,7 +198,8 @@ void WindowFieldsTest::arrowKeysInFieldStep() {
     QCOMPARE(field->text(), QStringLiteral("100"));
 }
 
-void WindowFieldsTest::spinKeepsItsOwnEnabledState() {
+void WindowFieldsTest::spinKeepsItsOwnEnabledState()
+{
     TForm1 form;
     auto* field = form.findChild<QLineEdit*>(QStringLiteral("E1"));
     auto* updown = form.findChild<UpDown*>(QStringLiteral("UD1"));
@@ -192,7 +210,8 @@ void WindowFieldsTest::spinKeepsItsOwnEnabledState() {
     QCOMPARE(field->text(), QStringLiteral("91"));
 }
 
-void WindowFieldsTest::spinTakesNoFocus() {
+void WindowFieldsTest::spinTakesNoFocus()
+{
     TForm1 form;
     for (const char* name : {"UD1", "UD2", "UD3", "UD4"}) {
         auto* updown = form.findChild<UpDown*>(QLatin1String(name));
@@ -202,16 +221,20 @@ void WindowFieldsTest::spinTakesNoFocus() {
     }
 }
 
-void WindowFieldsTest::enterMovesFocusFromForwardedControls_data() {
+void WindowFieldsTest::enterMovesFocusFromForwardedControls_data()
+{
+    // clang-format off
     QTest::addColumn<QString>("next");
     QTest::newRow("FLB1") << "B1";
     QTest::newRow("DLB1") << "FLB1";
     QTest::newRow("ComB1") << "DCB1";
     QTest::newRow("CB0") << "CB6";
     QTest::newRow("E4") << "ComB1";
+    // clang-format on
 }
 
-void WindowFieldsTest::enterMovesFocusFromForwardedControls() {
+void WindowFieldsTest::enterMovesFocusFromForwardedControls()
+{
     QFETCH(QString, next);
     TForm1 form;
     form.show();
@@ -228,7 +251,8 @@ void WindowFieldsTest::enterMovesFocusFromForwardedControls() {
     QCOMPARE(focused->objectName(), next);
 }
 
-void WindowFieldsTest::enterPressesFocusedButton() {
+void WindowFieldsTest::enterPressesFocusedButton()
+{
     // An empty folder: the press only reports in the status bar.
     QTemporaryDir empty;
     const QString before = QDir::currentPath();

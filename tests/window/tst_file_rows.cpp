@@ -112,11 +112,13 @@ QImage FileRowsTest::paintRow(int row) const
 
 void FileRowsTest::glyphsWholeInRow_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("descends"); // must have ink on the row's last two pixels
     QTest::newRow("descenders and underscore") << QStringLiteral("g_jpqy.wav") << true;
     QTest::newRow("underscore between digits") << QStringLiteral("track_01.wav") << true;
     QTest::newRow("kana and kanji") << QStringLiteral("あいう漢字.wav") << false;
+    // clang-format on
 }
 
 void FileRowsTest::glyphsWholeInRow()

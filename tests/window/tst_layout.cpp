@@ -10,8 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QStatusBar>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTest>
 
 using marulo::RadioGroup;
@@ -43,7 +43,8 @@ private slots:
 
 namespace {
 
-QString nameOf(QWidget* widget) {
+QString nameOf(QWidget* widget)
+{
     if (!widget)
         return QStringLiteral("<none>");
     // The radio items of the mode group answer to the group's name.
@@ -56,7 +57,8 @@ QString nameOf(QWidget* widget) {
 
 } // namespace
 
-void WindowLayoutTest::frame() {
+void WindowLayoutTest::frame()
+{
     TForm1 form;
     QCOMPARE(form.objectName(), QStringLiteral("Form1"));
     const QString caption = form.windowTitle();
@@ -79,7 +81,9 @@ void WindowLayoutTest::frame() {
     QCOMPARE(bar->currentMessage(), QStringLiteral(" x"));
 }
 
-void WindowLayoutTest::geometry_data() {
+void WindowLayoutTest::geometry_data()
+{
+    // clang-format off
     QTest::addColumn<QString>("parent");
     QTest::addColumn<QRect>("rect");
     const struct {
@@ -106,9 +110,11 @@ void WindowLayoutTest::geometry_data() {
     };
     for (const auto& row : rows)
         QTest::newRow(row.name) << QString::fromLatin1(row.parent) << QRect(row.x, row.y, row.w, row.h);
+    // clang-format on
 }
 
-void WindowLayoutTest::geometry() {
+void WindowLayoutTest::geometry()
+{
     QFETCH(QString, parent);
     QFETCH(QRect, rect);
     TForm1 form;
@@ -118,7 +124,9 @@ void WindowLayoutTest::geometry() {
     QCOMPARE(control->geometry(), rect);
 }
 
-void WindowLayoutTest::captions_data() {
+void WindowLayoutTest::captions_data()
+{
+    // clang-format off
     QTest::addColumn<QString>("caption");
     const char* rows[][2] = {
         {"RG1", " Encode Mode "}, {"GB1", " Channel Mode "},   {"RB1", "Mono"},          {"RB2", "Stereo"},
@@ -130,9 +138,11 @@ void WindowLayoutTest::captions_data() {
     };
     for (const auto& row : rows)
         QTest::newRow(row[0]) << QString::fromLatin1(row[1]);
+    // clang-format on
 }
 
-void WindowLayoutTest::captions() {
+void WindowLayoutTest::captions()
+{
     QFETCH(QString, caption);
     TForm1 form;
     QWidget* control = form.findChild<QWidget*>(QString::fromLatin1(QTest::currentDataTag()));
@@ -147,7 +157,9 @@ void WindowLayoutTest::captions() {
     QCOMPARE(shown, caption);
 }
 
-void WindowLayoutTest::startStates_data() {
+void WindowLayoutTest::startStates_data()
+{
+    // clang-format off
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<bool>("shown");
     QTest::addColumn<int>("checked"); // -1: not a check box or radio button
@@ -170,9 +182,11 @@ void WindowLayoutTest::startStates_data() {
     };
     for (const auto& row : rows)
         QTest::newRow(row.name) << row.enabled << row.shown << row.checked;
+    // clang-format on
 }
 
-void WindowLayoutTest::startStates() {
+void WindowLayoutTest::startStates()
+{
     QFETCH(bool, enabled);
     QFETCH(bool, shown);
     QFETCH(int, checked);
@@ -190,7 +204,9 @@ void WindowLayoutTest::startStates() {
     }
 }
 
-void WindowLayoutTest::hints_data() {
+void WindowLayoutTest::hints_data()
+{
+    // clang-format off
     QTest::addColumn<QString>("hint");
     const char* rows[][2] = {
         {"RG1", "エンコードモードの選択"},
@@ -227,9 +243,11 @@ void WindowLayoutTest::hints_data() {
     };
     for (const auto& row : rows)
         QTest::newRow(row[0]) << QString::fromUtf8(row[1]);
+    // clang-format on
 }
 
-void WindowLayoutTest::hints() {
+void WindowLayoutTest::hints()
+{
     QFETCH(QString, hint);
     TForm1 form;
     QWidget* control = form.findChild<QWidget*>(QString::fromLatin1(QTest::currentDataTag()));
@@ -237,7 +255,9 @@ void WindowLayoutTest::hints() {
     QCOMPARE(control->toolTip(), hint);
 }
 
-void WindowLayoutTest::fonts_data() {
+void WindowLayoutTest::fonts_data()
+{
+    // clang-format off
     QTest::addColumn<int>("pixels");
     QTest::addColumn<bool>("boldRed");
     const struct {
@@ -251,9 +271,11 @@ void WindowLayoutTest::fonts_data() {
     };
     for (const auto& row : rows)
         QTest::newRow(row.name) << row.pixels << row.boldRed;
+    // clang-format on
 }
 
-void WindowLayoutTest::fonts() {
+void WindowLayoutTest::fonts()
+{
     QFETCH(int, pixels);
     QFETCH(bool, boldRed);
     TForm1 form;
@@ -268,13 +290,17 @@ void WindowLayoutTest::fonts() {
     QCOMPARE(QFontInfo(control->font()).family(), QStringLiteral("IPAPGothic"));
 }
 
-void WindowLayoutTest::windowFontEverywhereElse_data() {
+void WindowLayoutTest::windowFontEverywhereElse_data()
+{
+    // clang-format off
     QTest::addColumn<int>("unused");
     for (const char* name : {"Form1", "RG1", "GB1", "RB1", "CB0", "CB9", "LT1", "LT4", "DCB1", "DLB1", "FLB1", "SB1"})
         QTest::newRow(name) << 0;
+    // clang-format on
 }
 
-void WindowLayoutTest::windowFontEverywhereElse() {
+void WindowLayoutTest::windowFontEverywhereElse()
+{
     TForm1 form;
     const QString name = QString::fromLatin1(QTest::currentDataTag());
     QWidget* control = name == QLatin1String("Form1") ? &form : form.findChild<QWidget*>(name);
@@ -284,7 +310,8 @@ void WindowLayoutTest::windowFontEverywhereElse() {
     QVERIFY(!control->font().bold());
 }
 
-void WindowLayoutTest::modeGroupFillsColumnsTopToBottom() {
+void WindowLayoutTest::modeGroupFillsColumnsTopToBottom()
+{
     TForm1 form;
     auto* group = form.findChild<RadioGroup*>(QStringLiteral("RG1"));
     QVERIFY(group);
@@ -311,7 +338,8 @@ void WindowLayoutTest::modeGroupFillsColumnsTopToBottom() {
     QCOMPARE(group->item(4)->geometry().y(), group->item(0)->geometry().y());
 }
 
-void WindowLayoutTest::modeGroupSignalsOnlyRealChanges() {
+void WindowLayoutTest::modeGroupSignalsOnlyRealChanges()
+{
     TForm1 form;
     auto* group = form.findChild<RadioGroup*>(QStringLiteral("RG1"));
     QSignalSpy moved(group, &RadioGroup::selectionChanged);
@@ -328,7 +356,8 @@ void WindowLayoutTest::modeGroupSignalsOnlyRealChanges() {
     QCOMPARE(group->itemIndex(), 5);
 }
 
-void WindowLayoutTest::initialFocusOnSelectedMode() {
+void WindowLayoutTest::initialFocusOnSelectedMode()
+{
     TForm1 form;
     auto* group = form.findChild<RadioGroup*>(QStringLiteral("RG1"));
     form.show();
@@ -336,12 +365,13 @@ void WindowLayoutTest::initialFocusOnSelectedMode() {
     QCOMPARE(QApplication::focusWidget(), group->item(0));
 }
 
-void WindowLayoutTest::tabOrderSkipsDisabledHiddenAndUncheckedItems() {
+void WindowLayoutTest::tabOrderSkipsDisabledHiddenAndUncheckedItems()
+{
     TForm1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    const QStringList expected = {"RG1",  "RB4",  "CB0",  "CB6", "CB2", "CB3", "CB5", "CB4", "E1", "E4",
-                                  "ComB1", "DCB1", "DLB1", "FLB1", "B1", "B2", "B3", "RG1"};
+    const QStringList expected = {"RG1", "RB4",   "CB0",  "CB6",  "CB2",  "CB3", "CB5", "CB4", "E1",
+                                  "E4",  "ComB1", "DCB1", "DLB1", "FLB1", "B1",  "B2",  "B3",  "RG1"};
     QStringList visited = {nameOf(QApplication::focusWidget())};
     for (int i = 1; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -350,12 +380,13 @@ void WindowLayoutTest::tabOrderSkipsDisabledHiddenAndUncheckedItems() {
     QCOMPARE(visited, expected);
 }
 
-void WindowLayoutTest::focusChainHoldsEveryFocusableControlInOrder() {
+void WindowLayoutTest::focusChainHoldsEveryFocusableControlInOrder()
+{
     TForm1 form;
     auto* group = form.findChild<RadioGroup*>(QStringLiteral("RG1"));
-    const QStringList expected = {"RG1",   "RB4",   "CB0",   "CB6",   "CB2",   "CB3",  "CB1",  "CB8",  "CB5",
-                                  "CB9",   "CB4",   "E1",    "E2",    "E3",    "E4",   "ComB6", "ComB1", "ComB2",
-                                  "ComB3", "ComB4", "DCB1",  "DLB1",  "FLB1",  "B1",   "B2",   "B3"};
+    const QStringList expected = {"RG1",   "RB4",   "CB0",  "CB6",  "CB2",  "CB3", "CB1",   "CB8",   "CB5",
+                                  "CB9",   "CB4",   "E1",   "E2",   "E3",   "E4",  "ComB6", "ComB1", "ComB2",
+                                  "ComB3", "ComB4", "DCB1", "DLB1", "FLB1", "B1",  "B2",    "B3"};
     QStringList chain;
     QWidget* widget = group->item(0);
     do {

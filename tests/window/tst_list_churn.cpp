@@ -134,12 +134,14 @@ void ListChurnTest::folderHighlightAndScrollStayUnderChurn()
 
 void ListChurnTest::removedHighlightedFolderMovesToNeighbour_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("highlighted");
     QTest::addColumn<QString>("neighbour");
     QTest::newRow("among others: the one after") << "f20"
                                                  << "f21";
     QTest::newRow("the last: the one before") << "f39"
                                               << "f38";
+    // clang-format on
 }
 
 void ListChurnTest::removedHighlightedFolderMovesToNeighbour()

@@ -46,20 +46,23 @@ private:
     QString startFolder_;
 };
 
-void WindowListsTest::touch(const QString& relative) {
+void WindowListsTest::touch(const QString& relative)
+{
     QFile file(QDir(root_).filePath(relative));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("x");
 }
 
-QStringList WindowListsTest::fileNames(const FileList* list) const {
+QStringList WindowListsTest::fileNames(const FileList* list) const
+{
     QStringList names;
     for (int i = 0; i < list->count(); ++i)
         names.append(list->item(i)->text());
     return names;
 }
 
-void WindowListsTest::init() {
+void WindowListsTest::init()
+{
     startFolder_ = QDir::currentPath();
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
@@ -78,13 +81,15 @@ void WindowListsTest::init() {
     QVERIFY(folders_ && files_ && drives_);
 }
 
-void WindowListsTest::cleanup() {
+void WindowListsTest::cleanup()
+{
     form_.reset();
     QDir::setCurrent(startFolder_);
     dir_.reset();
 }
 
-void WindowListsTest::startsAtCurrentFolder() {
+void WindowListsTest::startsAtCurrentFolder()
+{
     QCOMPARE(folders_->directory(), root_);
     QCOMPARE(files_->directory(), root_);
     QCOMPARE(files_->mask(), QStringLiteral("*.wav"));
@@ -92,14 +97,17 @@ void WindowListsTest::startsAtCurrentFolder() {
     QVERIFY(files_->selectedPath().isEmpty());
 }
 
-void WindowListsTest::listsMatchingPlainFilesSortedByName() {
+void WindowListsTest::listsMatchingPlainFilesSortedByName()
+{
     // Upper-case extensions match; folders and other extensions do not.
     QCOMPARE(fileNames(files_), (QStringList{"A.wav", "b.wav", "SONG.WAV", "Track.Wav"}));
     QCOMPARE(files_->listedPaths().first(), QDir(root_).filePath(QStringLiteral("A.wav")));
     QCOMPARE(files_->selectionMode(), QAbstractItemView::SingleSelection);
 }
 
-void WindowListsTest::masks_data() {
+void WindowListsTest::masks_data()
+{
+    // clang-format off
     QTest::addColumn<QString>("mask");
     QTest::addColumn<QStringList>("listed");
     QTest::newRow("mp3") << "*.mp3" << QStringList{"c.mp3"};
@@ -108,9 +116,11 @@ void WindowListsTest::masks_data() {
     QTest::newRow("blank around patterns") << "*.txt ; *.MP3" << QStringList{"c.mp3", "d.wav.txt"};
     QTest::newRow("nothing matches") << "*.flac" << QStringList{};
     QTest::newRow("everything") << "*.*" << QStringList{"A.wav", "b.wav", "c.mp3", "d.wav.txt", "SONG.WAV", "Track.Wav"};
+    // clang-format on
 }
 
-void WindowListsTest::masks() {
+void WindowListsTest::masks()
+{
     QFETCH(QString, mask);
     QFETCH(QStringList, listed);
     files_->selectItem(0);
@@ -119,7 +129,8 @@ void WindowListsTest::masks() {
     QVERIFY(files_->selectedPath().isEmpty());
 }
 
-void WindowListsTest::folderListShowsPathThenSubfolders() {
+void WindowListsTest::folderListShowsPathThenSubfolders()
+{
     QStringList entries;
     for (int i = 0; i < folders_->count(); ++i)
         entries.append(folders_->item(i)->text());
@@ -130,7 +141,8 @@ void WindowListsTest::folderListShowsPathThenSubfolders() {
     QCOMPARE(folders_->currentRow(), path.size() - 1);
 }
 
-void WindowListsTest::doubleClickOpensFolder() {
+void WindowListsTest::doubleClickOpensFolder()
+{
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
     QSignalSpy changed(folders_, &FolderList::directoryChanged);
@@ -159,14 +171,16 @@ void WindowListsTest::doubleClickOpensFolder() {
     QCOMPARE(files_->count(), 4);
 }
 
-void WindowListsTest::unenterableFolderLeavesListsTogether() {
+void WindowListsTest::unenterableFolderLeavesListsTogether()
+{
     folders_->setDirectory(QDir(root_).filePath(QStringLiteral("no such folder")));
     QCOMPARE(folders_->directory(), root_);
     QCOMPARE(QDir::currentPath(), root_);
     QCOMPARE(files_->directory(), root_);
 }
 
-void WindowListsTest::selection() {
+void WindowListsTest::selection()
+{
     QVERIFY(files_->selectedPath().isEmpty());
     files_->selectItem(1);
     QCOMPARE(files_->selectedPath(), QDir(root_).filePath(QStringLiteral("b.wav")));
@@ -179,7 +193,8 @@ void WindowListsTest::selection() {
     QCOMPARE(files_->selectedPath(), QDir(root_).filePath(QStringLiteral("Track.Wav")));
 }
 
-void WindowListsTest::fileCreatedOnDiskAppearsKeepingSelection() {
+void WindowListsTest::fileCreatedOnDiskAppearsKeepingSelection()
+{
     files_->selectItem(1); // b.wav
     touch(QStringLiteral("a0.wav"));
     QTRY_VERIFY(fileNames(files_).contains(QStringLiteral("a0.wav")));
@@ -187,19 +202,22 @@ void WindowListsTest::fileCreatedOnDiskAppearsKeepingSelection() {
     QCOMPARE(files_->selectedPath(), QDir(root_).filePath(QStringLiteral("b.wav")));
 }
 
-void WindowListsTest::fileRemovedOnDiskDropsSelection() {
+void WindowListsTest::fileRemovedOnDiskDropsSelection()
+{
     files_->selectItem(1); // b.wav
     QVERIFY(QFile::remove(QDir(root_).filePath(QStringLiteral("b.wav"))));
     QTRY_VERIFY(!fileNames(files_).contains(QStringLiteral("b.wav")));
     QVERIFY(files_->selectedPath().isEmpty());
 }
 
-void WindowListsTest::folderCreatedOnDiskAppears() {
+void WindowListsTest::folderCreatedOnDiskAppears()
+{
     QVERIFY(QDir(root_).mkdir(QStringLiteral("Zorvik")));
     QTRY_VERIFY(!folders_->findItems(QStringLiteral("Zorvik"), Qt::MatchExactly).isEmpty());
 }
 
-void WindowListsTest::openFolderRemovedFallsBackToParent() {
+void WindowListsTest::openFolderRemovedFallsBackToParent()
+{
     const QString deeper = QDir(root_).filePath(QStringLiteral("sub/deeper"));
     folders_->setDirectory(deeper);
     QCOMPARE(QDir::currentPath(), deeper);
@@ -210,7 +228,8 @@ void WindowListsTest::openFolderRemovedFallsBackToParent() {
     QCOMPARE(files_->directory(), sub);
 }
 
-void WindowListsTest::driveSelectorReturnsToLastFolderOnDrive() {
+void WindowListsTest::driveSelectorReturnsToLastFolderOnDrive()
+{
     const QString drive = drives_->driveOf(root_);
     const int index = drives_->findText(drive);
     QVERIFY(index >= 0);

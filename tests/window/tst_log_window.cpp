@@ -60,7 +60,10 @@ void LogWindowTest::init()
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
 }
 
-void LogWindowTest::cleanup() { form_.reset(); }
+void LogWindowTest::cleanup()
+{
+    form_.reset();
+}
 
 QString LogWindowTest::cell(int row, int column) const
 {

@@ -116,6 +116,7 @@ void PathEntryTest::completesFolderNames()
 
 void PathEntryTest::enterOpens_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("typed"); // relative to the root
     QTest::addColumn<QString>("opened");
     QTest::addColumn<QString>("selected");
@@ -131,6 +132,7 @@ void PathEntryTest::enterOpens_data()
     QTest::newRow("file the mask hides") << "music/notes.txt"
                                          << "music"
                                          << "";
+    // clang-format on
 }
 
 void PathEntryTest::enterOpens()

@@ -84,6 +84,7 @@ Samples ProgressRowTest::samplesOf(int row) const
 
 void ProgressRowTest::runningRow_data()
 {
+    // clang-format off
     QTest::addColumn<int>("selected"); // the selected row, -1 for none
     QTest::addColumn<double>("percent"); // negative: no share reported for b.wav
     QTest::addColumn<int>("row");      // the row read back
@@ -100,6 +101,7 @@ void ProgressRowTest::runningRow_data()
     QTest::newRow("not selected, done") << -1 << 100.0 << 1 << Light << Light;
     QTest::newRow("another row selected as ever") << 0 << 50.0 << 0 << Highlight << Highlight;
     QTest::newRow("a row without a share") << 0 << 50.0 << 2 << Base << Base;
+    // clang-format on
 }
 
 void ProgressRowTest::runningRow()

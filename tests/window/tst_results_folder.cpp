@@ -145,10 +145,12 @@ void ResultsFolderTest::noFileManagerIsReported()
 
 void ResultsFolderTest::menuEntries_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("list");
     QTest::addColumn<QStringList>("entries");
     QTest::newRow("folder list") << "DLB1" << QStringList{"OpenResults", "OpenParent", "OpenHome"};
     QTest::newRow("file list") << "FLB1" << QStringList{"OpenResults", "OpenParent", "OpenHome", "ShowFile"};
+    // clang-format on
 }
 
 void ResultsFolderTest::menuEntries()

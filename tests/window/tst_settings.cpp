@@ -128,11 +128,13 @@ void press(QDialog* dialog, QDialogButtonBox::StandardButton which)
 
 void SettingsTest::filePlace_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("xdg"); // empty: unset
     QTest::addColumn<QString>("expected");
     QTest::newRow("set") << QByteArray("/srv/conf") << "/srv/conf/marulo/marulo.conf";
     QTest::newRow("unset") << QByteArray() << "/home/someone/.config/marulo/marulo.conf";
     QTest::newRow("relative: ignored") << QByteArray("conf") << "/home/someone/.config/marulo/marulo.conf";
+    // clang-format on
 }
 
 void SettingsTest::filePlace()
@@ -180,6 +182,7 @@ void SettingsTest::absentFileStaysAbsent()
 
 void SettingsTest::fileRead_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("conf");
     QTest::addColumn<int>("jobs");
     QTest::addColumn<ExistingResults>("existing");
@@ -198,6 +201,7 @@ void SettingsTest::fileRead_data()
         << QByteArray("[start]\nrememberFolder=yes\n") << 1 << ExistingResults::Overwrite << false;
     QTest::newRow("not an ini file") << QByteArray("\x01\x02[[[=\n==\xff\xfe\n") << 1 << ExistingResults::Overwrite
                                      << false;
+    // clang-format on
 }
 
 void SettingsTest::fileRead()
@@ -276,9 +280,11 @@ void SettingsTest::unwritableFolderIsReported()
 
 void SettingsTest::lastFolderAtExit_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("remember");
     QTest::newRow("on") << QByteArray("true");
     QTest::newRow("off") << QByteArray("false");
+    // clang-format on
 }
 
 void SettingsTest::lastFolderAtExit()
@@ -300,6 +306,7 @@ void SettingsTest::lastFolderAtExit()
 
 void SettingsTest::startFolder_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("remember");
     QTest::addColumn<QString>("last");
     QTest::addColumn<QString>("argument");
@@ -319,6 +326,7 @@ void SettingsTest::startFolder_data()
     QTest::newRow("command line, remember off") << false << "music"
                                                 << "given"
                                                 << "given";
+    // clang-format on
 }
 
 void SettingsTest::startFolder()

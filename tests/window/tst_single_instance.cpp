@@ -1,7 +1,7 @@
 // One copy per user: a later start of the real program hands over to the
 // running copy and ends with status 0; a crashed copy does not block a start.
-#include "ui/texts/FormTexts.h"
 #include "app/SingleInstance.h"
+#include "ui/texts/FormTexts.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -36,7 +36,8 @@ private:
     std::vector<std::unique_ptr<QProcess>> started_;
 };
 
-void SingleInstanceTest::initTestCase() {
+void SingleInstanceTest::initTestCase()
+{
     QVERIFY(private_.isValid());
     // A private place for the lock and the socket, so that a copy of the
     // program running for the user on this machine is never touched.
@@ -47,7 +48,8 @@ void SingleInstanceTest::initTestCase() {
     QVERIFY(QFileInfo::exists(QStringLiteral(MARULO_EXECUTABLE)));
 }
 
-void SingleInstanceTest::cleanup() {
+void SingleInstanceTest::cleanup()
+{
     for (auto& process : started_) {
         if (process->state() != QProcess::NotRunning) {
             process->kill();
@@ -57,7 +59,8 @@ void SingleInstanceTest::cleanup() {
     started_.clear();
 }
 
-bool SingleInstanceTest::listening() const {
+bool SingleInstanceTest::listening() const
+{
     QLocalSocket probe;
     probe.connectToServer(SingleInstance::serverName(title()));
     const bool connected = probe.state() == QLocalSocket::ConnectedState;
@@ -65,7 +68,8 @@ bool SingleInstanceTest::listening() const {
     return connected;
 }
 
-std::unique_ptr<QProcess> SingleInstanceTest::start() {
+std::unique_ptr<QProcess> SingleInstanceTest::start()
+{
     auto process = std::make_unique<QProcess>();
     process->setWorkingDirectory(private_.path());
     process->setProgram(QStringLiteral(MARULO_EXECUTABLE));
@@ -73,13 +77,17 @@ std::unique_ptr<QProcess> SingleInstanceTest::start() {
     return process;
 }
 
-void SingleInstanceTest::firstInProcessCopyIsPrimary() {
+void SingleInstanceTest::firstInProcessCopyIsPrimary()
+{
     SingleInstance first(title());
     QVERIFY(first.isPrimary());
     SingleInstance second(title());
     QVERIFY(!second.isPrimary());
     int asked = 0;
-    first.setHandler([&asked](const QString&) { ++asked; return true; });
+    first.setHandler([&asked](const QString&) {
+        ++asked;
+        return true;
+    });
     QVERIFY(listening());
     // Another key is another program.
     SingleInstance other(QStringLiteral("Some Other Title"));
@@ -87,11 +95,15 @@ void SingleInstanceTest::firstInProcessCopyIsPrimary() {
     QCOMPARE(asked, 0);
 }
 
-void SingleInstanceTest::laterStartHandsOverToRunningCopy() {
+void SingleInstanceTest::laterStartHandsOverToRunningCopy()
+{
     SingleInstance running(title());
     QVERIFY(running.isPrimary());
     QStringList asked;
-    running.setHandler([&asked](const QString& path) { asked << path; return true; });
+    running.setHandler([&asked](const QString& path) {
+        asked << path;
+        return true;
+    });
 
     QElapsedTimer clock;
     clock.start();
@@ -104,7 +116,8 @@ void SingleInstanceTest::laterStartHandsOverToRunningCopy() {
     QCOMPARE(asked, QStringList{QString()});
 }
 
-void SingleInstanceTest::twoRealCopies() {
+void SingleInstanceTest::twoRealCopies()
+{
     started_.push_back(start());
     QProcess& first = *started_.back();
     QTRY_VERIFY_WITH_TIMEOUT(listening(), 10000);
@@ -117,7 +130,8 @@ void SingleInstanceTest::twoRealCopies() {
     QCOMPARE(first.state(), QProcess::Running);
 }
 
-void SingleInstanceTest::crashedCopyDoesNotBlockNextStart() {
+void SingleInstanceTest::crashedCopyDoesNotBlockNextStart()
+{
     {
         auto crashed = start();
         QTRY_VERIFY_WITH_TIMEOUT(listening(), 10000);
@@ -140,11 +154,15 @@ void SingleInstanceTest::crashedCopyDoesNotBlockNextStart() {
     QCOMPARE(next.state(), QProcess::Running);
 }
 
-void SingleInstanceTest::strangersAreIgnored() {
+void SingleInstanceTest::strangersAreIgnored()
+{
     SingleInstance running(title());
     QVERIFY(running.isPrimary());
     int asked = 0;
-    running.setHandler([&asked](const QString&) { ++asked; return true; });
+    running.setHandler([&asked](const QString&) {
+        ++asked;
+        return true;
+    });
     QLocalSocket stranger;
     QSignalSpy closed(&stranger, &QLocalSocket::disconnected);
     stranger.connectToServer(SingleInstance::serverName(title()));
@@ -154,7 +172,8 @@ void SingleInstanceTest::strangersAreIgnored() {
     QCOMPARE(asked, 0);
 }
 
-void SingleInstanceTest::unwritableLockPlaceStillStarts() {
+void SingleInstanceTest::unwritableLockPlaceStillStarts()
+{
     const QByteArray saved = qgetenv("TMPDIR");
     qputenv("TMPDIR", QDir(private_.path()).filePath(QStringLiteral("missing/folder")).toLocal8Bit());
     SingleInstance alone(title());

@@ -4,8 +4,8 @@
 // arguments(). The child is argv_echo, copied to a folder whose name holds
 // blanks and Japanese, under a name that does too.
 #include "AwkwardNames.h"
-#include "WindowsCheck.h"
 #include "Wide.h"
+#include "WindowsCheck.h"
 
 #include "core/CommandBuilder.h"
 #include "core/CommandLine.h"
@@ -19,8 +19,8 @@
 #include <string>
 #include <vector>
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 using namespace marulo;
 using marulo::test::Narrow;
@@ -64,8 +64,7 @@ std::vector<std::string> ReadEntries(const std::wstring& path)
 
 class ChildRunner {
 public:
-    explicit ChildRunner(std::wstring reportPath)
-        : reportPath_(std::move(reportPath))
+    explicit ChildRunner(std::wstring reportPath) : reportPath_(std::move(reportPath))
     {
         SetEnvironmentVariableW(L"MARULO_ARGV_FILE", reportPath_.c_str());
     }
@@ -79,8 +78,8 @@ public:
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process{};
-        if (!CreateProcessW(nullptr, wide.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
-                            &startup, &process))
+        if (!CreateProcessW(nullptr, wide.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                            &process))
             return {};
         WaitForSingleObject(process.hProcess, INFINITE);
         DWORD exitCode = 1;

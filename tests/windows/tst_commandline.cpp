@@ -2,8 +2,8 @@
 // back arguments(): what the window shows and hands a Windows start is what a
 // POSIX start passes one by one.
 #include "AwkwardNames.h"
-#include "WindowsCheck.h"
 #include "Wide.h"
+#include "WindowsCheck.h"
 
 #include "core/CommandBuilder.h"
 #include "core/CommandLine.h"
@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 using namespace marulo;
 using marulo::test::WindowsCheck;
@@ -96,8 +96,9 @@ void CheckEveryPair(WindowsCheck& check)
             for (const std::string& between : test::BetweenTexts()) {
                 CommandLine line;
                 line.appendText("tool.exe ").appendPath(first).appendText(between).appendPath(second);
-                CheckLine(check, line, "pair " + WindowsCheck::Shown(first) + WindowsCheck::Shown(between)
-                                           + WindowsCheck::Shown(second));
+                CheckLine(check, line,
+                          "pair " + WindowsCheck::Shown(first) + WindowsCheck::Shown(between) +
+                              WindowsCheck::Shown(second));
             }
         }
     }
@@ -139,8 +140,8 @@ void CheckBuiltCommands(WindowsCheck& check)
 void CheckRandomLines(WindowsCheck& check)
 {
     int index = 0;
-    for (const CommandLine& line : test::RandomCommandLines("C:\\Program Files\\ツール 1\\tool.exe", RandomLineCount,
-                                                            RandomSeed))
+    for (const CommandLine& line :
+         test::RandomCommandLines("C:\\Program Files\\ツール 1\\tool.exe", RandomLineCount, RandomSeed))
         CheckLine(check, line, "random line " + std::to_string(index++));
 }
 

@@ -2,8 +2,8 @@
 // paths with std::filesystem and string rules; the witnesses are the wide
 // Win32 calls (GetFileAttributesW, FindFirstFileW, GetFullPathNameW), which
 // share no code with it.
-#include "WindowsCheck.h"
 #include "Wide.h"
+#include "WindowsCheck.h"
 
 #include "core/FileOperations.h"
 #include "core/ToolPath.h"
@@ -93,12 +93,12 @@ void ExpectFullForm(WindowsCheck& check, const std::string& path)
 // hide in a computation the check shares with the core.
 struct Layout {
     std::string openedFolder;
-    std::string base;          // BaseFolder, literal
-    std::string inputName;     // a file created in the opened folder
-    std::string stem3;         // Stem3 of it, literal
-    std::string flacName;      // a second file, for Stem4
-    std::string stem4;         // Stem4 of it, literal
-    std::string workFolder;    // literal
+    std::string base;       // BaseFolder, literal
+    std::string inputName;  // a file created in the opened folder
+    std::string stem3;      // Stem3 of it, literal
+    std::string flacName;   // a second file, for Stem4
+    std::string stem4;      // Stem4 of it, literal
+    std::string workFolder; // literal
 };
 
 void CheckLayout(WindowsCheck& check, const Layout& layout)
@@ -151,8 +151,8 @@ void CheckLayout(WindowsCheck& check, const Layout& layout)
 void CheckLayouts(WindowsCheck& check, const std::string& scratch)
 {
     // At a drive root the folder already ends in its separator.
-    CheckLayout(check, {"C:\\", "C:\\", "曲　テスト.wav", "曲　テスト.", "マルロ 検査.flac", "マルロ 検査.",
-                        "C:\\Zorvik"});
+    CheckLayout(check,
+                {"C:\\", "C:\\", "曲　テスト.wav", "曲　テスト.", "マルロ 検査.flac", "マルロ 検査.", "C:\\Zorvik"});
     const std::string music = scratch + "\\音楽 フォルダ";
     CreateDirectoryW(Wide(music).c_str(), nullptr);
     CheckLayout(check, {music, music + "\\", "歌 1.WAV", "歌 1.", "ライブ.flac", "ライブ.", music + "\\Zorvik"});

@@ -14,8 +14,9 @@ Job ffmpegJob(const std::string& input, const std::string& output, std::initiali
     // otherwise ask on standard input, which is closed.
     // Its progress goes to descriptor 3 ten times a second, where the runner
     // reads it, so that ffmpeg's own messages stay as they were.
-    job.arguments = {"-hide_banner", "-nostdin", "-nostats", "-loglevel", "warning", "-progress", "pipe:3",
-                     "-stats_period", "0.1", "-y", "-i", asFfmpegFile(input), "-map", "0:a:0", "-map_metadata", "-1"};
+    job.arguments = {"-hide_banner", "-nostdin",      "-nostats",      "-loglevel", "warning", "-progress",
+                     "pipe:3",       "-stats_period", "0.1",           "-y",        "-i",      asFfmpegFile(input),
+                     "-map",         "0:a:0",         "-map_metadata", "-1"};
     job.progress = ProgressSource::FfmpegReport;
     job.inputSeconds = wavSeconds(input);
     if (!job.inputSeconds)

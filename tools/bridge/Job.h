@@ -27,11 +27,11 @@ struct Refusal {
 // never writes under the output name itself: the runner puts a temporary name
 // beside it into the output slot and renames it when the tool has succeeded.
 struct Job {
-    std::string program{};              // looked up on PATH
-    std::string package{};              // the Debian package that provides it
+    std::string program{};                // looked up on PATH
+    std::string package{};                // the Debian package that provides it
     std::vector<std::string> arguments{}; // without the program name
-    std::size_t outputSlot = 0;         // index into arguments
-    std::string outputPrefix{};         // put before the temporary path in its slot
+    std::size_t outputSlot = 0;           // index into arguments
+    std::string outputPrefix{};           // put before the temporary path in its slot
     std::string input{};
     std::string output{};
     ProgressSource progress = ProgressSource::Tool;

@@ -28,10 +28,17 @@ std::optional<double> countAt(std::string_view text)
     if (end == copy.c_str())
         return std::nullopt;
     switch (*end) {
-    case 'k': value *= 1e3; break;
-    case 'M': value *= 1e6; break;
-    case 'G': value *= 1e9; break;
-    default: break;
+    case 'k':
+        value *= 1e3;
+        break;
+    case 'M':
+        value *= 1e6;
+        break;
+    case 'G':
+        value *= 1e9;
+        break;
+    default:
+        break;
     }
     return value;
 }

@@ -7,9 +7,9 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <string_view>
 #include <fcntl.h>
 #include <spawn.h>
+#include <string_view>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>

@@ -30,8 +30,8 @@ struct CalledName {
 
 // The names this one program answers to, by the file name it was started as.
 inline constexpr CalledName kCalledNames[] = {
-    {Converter::Lame, lameCall},     {Converter::Toolame, toolameCall}, {Converter::Oggenc, oggencCall},
-    {Converter::Aacenc, aacencCall}, {Converter::Flac, flacCall},       {Converter::Ttaenc, ttaencCall},
+    {Converter::Lame, lameCall},           {Converter::Toolame, toolameCall}, {Converter::Oggenc, oggencCall},
+    {Converter::Aacenc, aacencCall},       {Converter::Flac, flacCall},       {Converter::Ttaenc, ttaencCall},
     {Converter::Normalize, normalizeCall},
 };
 

@@ -25,8 +25,9 @@ Job toolameCall(CallArgs args)
             job.arguments.insert(job.arguments.end(), {arg, value});
         } else if (arg == "-b") {
             const std::string& value = in.valueOf(arg);
-            requireOneOf(arg, value, {"8", "16", "24", "32", "40", "48", "56", "64", "80", "96", "112", "128", "144",
-                                      "160", "192", "224", "256", "320", "384"});
+            requireOneOf(arg, value,
+                         {"8", "16", "24", "32", "40", "48", "56", "64", "80", "96", "112", "128", "144", "160", "192",
+                          "224", "256", "320", "384"});
             job.arguments.insert(job.arguments.end(), {arg, value});
         } else if (looksLikeOption(arg)) {
             refuseUnknown(arg);

@@ -41,8 +41,12 @@ QString detailsOf(const LogEntry& entry)
 } // namespace
 
 LogWindow::LogWindow(const RunLog& log, QWidget* owner)
-    : QWidget(owner, Qt::Window), log_(log), model_(new RunLogModel(log, this)), view_(new QTableView(this)),
-      details_(new QPlainTextEdit(this)), copy_(new QPushButton(this))
+    : QWidget(owner, Qt::Window),
+      log_(log),
+      model_(new RunLogModel(log, this)),
+      view_(new QTableView(this)),
+      details_(new QPlainTextEdit(this)),
+      copy_(new QPushButton(this))
 {
     setObjectName(QStringLiteral("LogWindow"));
     setWindowTitle(QString::fromUtf8(LogTexts::WindowTitle));
@@ -93,7 +97,10 @@ LogWindow::LogWindow(const RunLog& log, QWidget* owner)
     view_->scrollToBottom();
 }
 
-void LogWindow::copyLog() { QGuiApplication::clipboard()->setText(log_.toText()); }
+void LogWindow::copyLog()
+{
+    QGuiApplication::clipboard()->setText(log_.toText());
+}
 
 void LogWindow::showDetails()
 {

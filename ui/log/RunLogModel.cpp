@@ -14,8 +14,8 @@ namespace {
 const QColor FailedText(0xc0, 0x00, 0x00);
 
 constexpr const char* Headers[RunLogModel::ColumnCount] = {
-    LogTexts::ColumnTime, LogTexts::ColumnNumber, LogTexts::ColumnFile, LogTexts::ColumnConverter,
-    LogTexts::ColumnOutcome,
+    LogTexts::ColumnTime,      LogTexts::ColumnNumber,  LogTexts::ColumnFile,
+    LogTexts::ColumnConverter, LogTexts::ColumnOutcome,
 };
 
 QString runningText(const LogEntry& entry)
@@ -29,7 +29,9 @@ QString runningText(const LogEntry& entry)
 } // namespace
 
 RunLogModel::RunLogModel(const RunLog& log, QObject* parent)
-    : QAbstractTableModel(parent), log_(log), rows_(static_cast<int>(log.entries().size())),
+    : QAbstractTableModel(parent),
+      log_(log),
+      rows_(static_cast<int>(log.entries().size())),
       failedIcon_(QApplication::style()->standardIcon(QStyle::SP_MessageBoxCritical))
 {
     connect(&log, &RunLog::added, this, &RunLogModel::onAdded);
@@ -37,11 +39,20 @@ RunLogModel::RunLogModel(const RunLog& log, QObject* parent)
     connect(&log, &RunLog::dropped, this, &RunLogModel::onDropped);
 }
 
-int RunLogModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+int RunLogModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : rows_;
+}
 
-int RunLogModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+int RunLogModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
 
-const LogEntry& RunLogModel::entry(int row) const { return log_.entries()[static_cast<std::size_t>(row)]; }
+const LogEntry& RunLogModel::entry(int row) const
+{
+    return log_.entries()[static_cast<std::size_t>(row)];
+}
 
 QString RunLogModel::cellText(const LogEntry& entry, int column)
 {

@@ -1,9 +1,9 @@
 // The decode box CB0 (CB0Click).
 #include "ui/rules/DecodeTables.h"
 #include "ui/rules/DownmixPair.h"
+#include "ui/rules/StateApplier.h"
 #include "ui/widgets/FileList.h"
 #include "ui/widgets/RadioGroup.h"
-#include "ui/rules/StateApplier.h"
 #include "ui/window/TForm1.h"
 #include "ui/window/WindowSettings.h"
 
@@ -12,7 +12,8 @@
 
 namespace marulo {
 
-void TForm1::CB0Click() {
+void TForm1::CB0Click()
+{
     const EncodeMode mode = ReadEncodeMode(ui);
     const std::size_t index = ModeIndex(mode);
     const StateApplier applier(ui);

@@ -7,7 +7,8 @@
 
 namespace marulo {
 
-void ApplyDownmixPair(const Controls& ui) {
+void ApplyDownmixPair(const Controls& ui)
+{
     const bool mono = ui.CB9()->isChecked();
     QRadioButton* chosen = mono ? ui.RB1() : ui.RB2();
     QRadioButton* other = mono ? ui.RB2() : ui.RB1();

@@ -1,8 +1,8 @@
 // Enter in the option fields, lists and check boxes: on to the next field, and
 // in the numeric fields E1, E2 and ComB6 first back within the limits.
 #include "ui/rules/ChannelTables.h"
-#include "ui/texts/FormTexts.h"
 #include "ui/rules/StateApplier.h"
+#include "ui/texts/FormTexts.h"
 #include "ui/window/TForm1.h"
 
 #include <QAbstractScrollArea>
@@ -21,13 +21,15 @@ namespace {
 
 // Return and the keypad's Enter, with any modifier: a field left to act on one
 // (an editable combo box adds its text to its list) would do more than Enter may.
-bool IsEnter(const QKeyEvent* event) {
+bool IsEnter(const QKeyEvent* event)
+{
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
 // The parts of a composite control (a list's viewport and scroll bars, a combo
 // box's line edit) are not fields of their own.
-bool InsideComposite(const QWidget* widget, const QWidget* window) {
+bool InsideComposite(const QWidget* widget, const QWidget* window)
+{
     for (const QWidget* parent = widget->parentWidget(); parent && parent != window; parent = parent->parentWidget())
         if (qobject_cast<const QAbstractScrollArea*>(parent) || qobject_cast<const QComboBox*>(parent))
             return true;
@@ -37,7 +39,8 @@ bool InsideComposite(const QWidget* widget, const QWidget* window) {
 // A field that Enter may move to: enabled, shown, a tab stop; of a set of
 // radio buttons only the checked one (the selected item of RG1, the checked
 // channel button of GB1).
-bool TakesFocus(QWidget* widget, const QWidget* window) {
+bool TakesFocus(QWidget* widget, const QWidget* window)
+{
     if (widget == window || widget->window() != window || widget->focusProxy())
         return false;
     if (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isEnabled() || !widget->isVisibleTo(window))
@@ -49,7 +52,8 @@ bool TakesFocus(QWidget* widget, const QWidget* window) {
 
 // The next field after `from` in the window's tab order, wrapping round; the
 // focus stays when there is none.
-void MoveFocusToNextField(QWidget* window, QWidget* from) {
+void MoveFocusToNextField(QWidget* window, QWidget* from)
+{
     // The chain is a ring; the bound only guards against a control outside it.
     const qsizetype bound = window->findChildren<QWidget*>().size() + 1;
     QWidget* candidate = from->nextInFocusChain();
@@ -63,7 +67,8 @@ void MoveFocusToNextField(QWidget* window, QWidget* from) {
 }
 
 // Decimal, optional sign and fraction, nothing else (no exponent, no "inf").
-std::optional<double> ReadNumber(const QString& text) {
+std::optional<double> ReadNumber(const QString& text)
+{
     static const QRegularExpression number(QStringLiteral(R"(^\s*[+-]?([0-9]+(\.[0-9]*)?|\.[0-9]+)\s*$)"));
     if (!number.match(text).hasMatch())
         return std::nullopt;
@@ -72,7 +77,8 @@ std::optional<double> ReadNumber(const QString& text) {
     return ok ? std::optional<double>(value) : std::nullopt;
 }
 
-QString FieldText(QWidget* field) {
+QString FieldText(QWidget* field)
+{
     if (auto* edit = qobject_cast<QLineEdit*>(field))
         return edit->text();
     if (auto* combo = qobject_cast<QComboBox*>(field))
@@ -80,7 +86,8 @@ QString FieldText(QWidget* field) {
     return {};
 }
 
-void SetFieldText(QWidget* field, const QString& text) {
+void SetFieldText(QWidget* field, const QString& text)
+{
     if (auto* edit = qobject_cast<QLineEdit*>(field))
         edit->setText(text);
     else if (auto* combo = qobject_cast<QComboBox*>(field))
@@ -89,7 +96,8 @@ void SetFieldText(QWidget* field, const QString& text) {
 
 // Window-modal and not waited for: a conversion waiting for its converter goes
 // on dispatching while the box is up.
-void ReportNotANumber(QWidget* window, const QString& text) {
+void ReportNotANumber(QWidget* window, const QString& text)
+{
     auto* box = new QMessageBox(QMessageBox::Critical, QString::fromUtf8(FormTexts::ApplicationTitle),
                                 QString::fromUtf8(FormTexts::NotANumber).arg(text), QMessageBox::Ok, window);
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -101,7 +109,8 @@ void ReportNotANumber(QWidget* window, const QString& text) {
 // typed, the focus with it; the Enter is still swallowed so that the field
 // does nothing of its own with it (an editable combo box would add the text
 // to its list).
-bool NumberEnter(QWidget* window, QWidget* field, Ctl id) {
+bool NumberEnter(QWidget* window, QWidget* field, Ctl id)
+{
     const QString text = FieldText(field);
     const std::optional<double> value = ReadNumber(text);
     if (!value) {
@@ -123,15 +132,25 @@ bool NumberEnter(QWidget* window, QWidget* field, Ctl id) {
 
 } // namespace
 
-bool TForm1::ComB1KeyPress(QWidget* control, QKeyEvent* event) {
+bool TForm1::ComB1KeyPress(QWidget* control, QKeyEvent* event)
+{
     if (!IsEnter(event))
         return false;
     MoveFocusToNextField(this, control);
     return true;
 }
 
-bool TForm1::E1KeyPress(QKeyEvent* event) { return IsEnter(event) && NumberEnter(this, ui.E1(), Ctl::E1); }
-bool TForm1::E2KeyPress(QKeyEvent* event) { return IsEnter(event) && NumberEnter(this, ui.E2(), Ctl::E2); }
-bool TForm1::ComB6KeyPress(QKeyEvent* event) { return IsEnter(event) && NumberEnter(this, ui.ComB6(), Ctl::ComB6); }
+bool TForm1::E1KeyPress(QKeyEvent* event)
+{
+    return IsEnter(event) && NumberEnter(this, ui.E1(), Ctl::E1);
+}
+bool TForm1::E2KeyPress(QKeyEvent* event)
+{
+    return IsEnter(event) && NumberEnter(this, ui.E2(), Ctl::E2);
+}
+bool TForm1::ComB6KeyPress(QKeyEvent* event)
+{
+    return IsEnter(event) && NumberEnter(this, ui.ComB6(), Ctl::ComB6);
+}
 
 } // namespace marulo

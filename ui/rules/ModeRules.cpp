@@ -2,8 +2,8 @@
 #include "core/ConverterTable.h"
 #include "ui/rules/DownmixPair.h"
 #include "ui/rules/ModeTables.h"
-#include "ui/texts/FormTexts.h"
 #include "ui/rules/StateApplier.h"
+#include "ui/texts/FormTexts.h"
 #include "ui/window/TForm1.h"
 #include "ui/window/WindowSettings.h"
 
@@ -11,10 +11,10 @@
 #include <QLabel>
 #include <QRadioButton>
 
-
 namespace marulo {
 
-void TForm1::RG1Click() {
+void TForm1::RG1Click()
+{
     const EncodeMode mode = ReadEncodeMode(ui);
     const std::size_t index = ModeIndex(mode);
     const StateApplier applier(ui);
@@ -48,7 +48,7 @@ void TForm1::RG1Click() {
     const ModeTables::Status& status = ModeTables::StatusByMode[index];
     const char* text = !ConverterPresent(ConverterOf(mode).checkedFile) ? status.absent
                        : ui.CB2()->isChecked()                          ? status.presentVbr
-                                                                      : status.present;
+                                                                        : status.present;
     setStatusText(QString::fromUtf8(text));
 }
 

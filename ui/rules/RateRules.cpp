@@ -13,7 +13,8 @@ namespace {
 
 // The row's states, then the mode's fixed states the rule sets again; returns
 // the status sentence.
-const char* ApplyRateRule(const Controls& ui, Ctl box, EncodeMode mode, bool checked, Rate rate) {
+const char* ApplyRateRule(const Controls& ui, Ctl box, EncodeMode mode, bool checked, Rate rate)
+{
     const StateApplier applier(ui);
     if (const RateRow* row = RateTables::Rules.find(mode, rate))
         applier.applyRate(RateTables::Rules, *row);
@@ -33,7 +34,8 @@ const char* ApplyRateRule(const Controls& ui, Ctl box, EncodeMode mode, bool che
 
 } // namespace
 
-void TForm1::CB2Click() {
+void TForm1::CB2Click()
+{
     const EncodeMode mode = ReadEncodeMode(ui);
     if (!RateTables::Acts(Ctl::CB2, mode))
         return;
@@ -47,7 +49,8 @@ void TForm1::CB2Click() {
         setStatusText(QString::fromUtf8(text));
 }
 
-void TForm1::CB3Click() {
+void TForm1::CB3Click()
+{
     const EncodeMode mode = ReadEncodeMode(ui);
     if (!RateTables::Acts(Ctl::CB3, mode))
         return;
@@ -58,13 +61,15 @@ void TForm1::CB3Click() {
         setStatusText(QString::fromUtf8(text));
 }
 
-void TForm1::CB8Click() {
+void TForm1::CB8Click()
+{
     if (!RateTables::Acts(Ctl::CB8, ReadEncodeMode(ui)))
         return;
     StateApplier(ui).applyEnabled(RateTables::BitrateRange);
 }
 
-void TForm1::CB9Click() {
+void TForm1::CB9Click()
+{
     if (!RateTables::Acts(Ctl::CB9, ReadEncodeMode(ui)))
         return;
     ApplyDownmixPair(ui);

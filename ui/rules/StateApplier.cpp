@@ -1,8 +1,8 @@
 #include "ui/rules/StateApplier.h"
 
-#include "ui/window/Controls.h"
 #include "ui/widgets/RadioGroup.h"
 #include "ui/widgets/UpDown.h"
+#include "ui/window/Controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,23 +12,34 @@
 
 namespace marulo {
 
-QWidget* StateApplier::widget(Ctl control) const { return ui_.widget(control); }
+QWidget* StateApplier::widget(Ctl control) const
+{
+    return ui_.widget(control);
+}
 
-bool StateApplier::resolve(Ctl control, Cell cell) const {
+bool StateApplier::resolve(Ctl control, Cell cell) const
+{
     switch (cell) {
-    case Cell::on: return true;
-    case Cell::N: return ui_.CB4()->isChecked();
-    case Cell::M: return ui_.RB1()->isChecked();
-    case Cell::P: return control == Ctl::RB1 ? ui_.CB9()->isChecked() : !ui_.CB9()->isChecked();
-    case Cell::F: return ui_.CB8()->isChecked();
+    case Cell::on:
+        return true;
+    case Cell::N:
+        return ui_.CB4()->isChecked();
+    case Cell::M:
+        return ui_.RB1()->isChecked();
+    case Cell::P:
+        return control == Ctl::RB1 ? ui_.CB9()->isChecked() : !ui_.CB9()->isChecked();
+    case Cell::F:
+        return ui_.CB8()->isChecked();
     case Cell::keep:
     case Cell::off:
-    case Cell::R: break;
+    case Cell::R:
+        break;
     }
     return false;
 }
 
-void StateApplier::setEnabled(const Group& controls, Cell cell) const {
+void StateApplier::setEnabled(const Group& controls, Cell cell) const
+{
     if (cell == Cell::keep)
         return;
     Q_ASSERT(cell != Cell::R);
@@ -38,7 +49,8 @@ void StateApplier::setEnabled(const Group& controls, Cell cell) const {
 }
 
 void StateApplier::applyEnabled(std::span<const ModeRow> rows, EncodeMode mode, const RateTable& rates,
-                                const RateRow* rate) const {
+                                const RateRow* rate) const
+{
     for (const ModeRow& row : rows) {
         const Cell cell = row.cells[ModeIndex(mode)];
         if (cell != Cell::R) {
@@ -60,12 +72,14 @@ void StateApplier::applyEnabled(std::span<const ModeRow> rows, EncodeMode mode, 
     }
 }
 
-void StateApplier::applyRate(const RateTable& rates, const RateRow& row) const {
+void StateApplier::applyRate(const RateTable& rates, const RateRow& row) const
+{
     for (std::size_t column = 0; column < RateColumnCount; ++column)
         setEnabled(rates.columns[column], row.cells[column]);
 }
 
-void StateApplier::applyShown(std::span<const ModeRow> rows, EncodeMode mode) const {
+void StateApplier::applyShown(std::span<const ModeRow> rows, EncodeMode mode) const
+{
     for (const ModeRow& row : rows) {
         const Cell cell = row.cells[ModeIndex(mode)];
         if (cell == Cell::keep)
@@ -76,7 +90,8 @@ void StateApplier::applyShown(std::span<const ModeRow> rows, EncodeMode mode) co
     }
 }
 
-void StateApplier::applyEnabled(std::span<const Assign> entries) const {
+void StateApplier::applyEnabled(std::span<const Assign> entries) const
+{
     for (const Assign& entry : entries)
         setEnabled(entry.controls, entry.cell);
 }

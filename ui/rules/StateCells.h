@@ -21,11 +21,11 @@ enum class Cell : std::uint8_t {
     keep, // unchanged (a blank cell or "–")
     on,
     off,
-    N,    // enabled exactly when "Normalize" (CB4) is checked
-    M,    // enabled exactly when "Mono" (RB1) is checked
-    P,    // the OGG downmix pair: "Mono" enabled exactly when "2CH -> 1CH" (CB9) is checked, "Stereo" when it is not
-    F,    // enabled exactly when "Bitrate Set (F)" (CB8) is checked
-    R,    // the cell of the rate-control row in force
+    N, // enabled exactly when "Normalize" (CB4) is checked
+    M, // enabled exactly when "Mono" (RB1) is checked
+    P, // the OGG downmix pair: "Mono" enabled exactly when "2CH -> 1CH" (CB9) is checked, "Stereo" when it is not
+    F, // enabled exactly when "Bitrate Set (F)" (CB8) is checked
+    R, // the cell of the rate-control row in force
 };
 
 // The controls that share one row (or one column) of a table.
@@ -52,8 +52,15 @@ struct RateRow {
 // The rate-control columns, in the one order every rate-control table gives
 // its cells: the boxes, the bitrate fields, then the quality fields.
 inline constexpr std::array<Group, RateColumnCount> RateColumns{{
-    {Ctl::CB1}, {Ctl::CB8}, {Ctl::LT1, Ctl::ComB1}, {Ctl::LT2, Ctl::ComB2}, {Ctl::LT3, Ctl::ComB3},
-    {Ctl::LT4}, {Ctl::ComB4}, {Ctl::ComB6}, {Ctl::E3, Ctl::UD3},
+    {Ctl::CB1},
+    {Ctl::CB8},
+    {Ctl::LT1, Ctl::ComB1},
+    {Ctl::LT2, Ctl::ComB2},
+    {Ctl::LT3, Ctl::ComB3},
+    {Ctl::LT4},
+    {Ctl::ComB4},
+    {Ctl::ComB6},
+    {Ctl::E3, Ctl::UD3},
 }};
 
 // A rate-control table: its rows, with their cells in RateColumns order.
@@ -62,7 +69,8 @@ struct RateTable {
     std::span<const RateRow> rows;
 
     // The row of that mode and rate; nullptr when the table has none.
-    constexpr const RateRow* find(EncodeMode mode, Rate rate) const {
+    constexpr const RateRow* find(EncodeMode mode, Rate rate) const
+    {
         for (const RateRow& row : rows)
             if (row.mode == mode && row.rate == rate)
                 return &row;
@@ -78,12 +86,16 @@ struct Assign {
 
 // The row a mode takes from the check marks of "ABR" and "VBR": "ABR" is tested
 // first, and not at all in AAC, where it is disabled.
-constexpr Rate RateFromMarks(EncodeMode mode, bool abr, bool vbr) {
+constexpr Rate RateFromMarks(EncodeMode mode, bool abr, bool vbr)
+{
     if (abr && mode != EncodeMode::Aac)
         return Rate::Abr;
     return vbr ? Rate::Vbr : Rate::Neither;
 }
 
-constexpr std::size_t ModeIndex(EncodeMode mode) { return static_cast<std::size_t>(mode); }
+constexpr std::size_t ModeIndex(EncodeMode mode)
+{
+    return static_cast<std::size_t>(mode);
+}
 
 } // namespace marulo

@@ -166,9 +166,9 @@ struct FontRow {
 };
 
 inline constexpr FontRow Fonts[] = {
-    {Ctl::ComB1, 15, true}, {Ctl::ComB2, 15, true}, {Ctl::ComB3, 15, true}, {Ctl::ComB4, 15, true}, {Ctl::ComB6, 15, true},
-    {Ctl::E1, 15, true},    {Ctl::E2, 15, true},    {Ctl::E3, 15, true},    {Ctl::E4, 15, true},
-    {Ctl::B1, 12, false},   {Ctl::B2, 13, false},   {Ctl::B3, 16, false},
+    {Ctl::ComB1, 15, true}, {Ctl::ComB2, 15, true}, {Ctl::ComB3, 15, true}, {Ctl::ComB4, 15, true},
+    {Ctl::ComB6, 15, true}, {Ctl::E1, 15, true},    {Ctl::E2, 15, true},    {Ctl::E3, 15, true},
+    {Ctl::E4, 15, true},    {Ctl::B1, 12, false},   {Ctl::B2, 13, false},   {Ctl::B3, 16, false},
 };
 
 } // namespace marulo::FormTexts

@@ -7,6 +7,7 @@
 namespace marulo::NoticeTexts {
 
 inline constexpr const char* CannotOpen = " \"%1\" を開けませんでした。";
-inline constexpr const char* FileNotListed = " \"%1\" は 今のモードでは一覧に表示されないため、フォルダのみを開きました。";
+inline constexpr const char* FileNotListed =
+    " \"%1\" は 今のモードでは一覧に表示されないため、フォルダのみを開きました。";
 
 } // namespace marulo::NoticeTexts

@@ -8,8 +8,7 @@
 namespace marulo::RunTexts {
 
 // Exit or closing the window while a conversion runs.
-inline constexpr const char* CloseAfterRun =
-    " 変換が終わり次第終了します。すぐに中止するには Esc キーを押して下さい。";
+inline constexpr const char* CloseAfterRun = " 変換が終わり次第終了します。すぐに中止するには Esc キーを押して下さい。";
 
 // The note the run log keeps for a file left alone because its result exists.
 inline constexpr const char* SkippedNote = "skipped: the result is already there: ";

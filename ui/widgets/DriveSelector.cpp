@@ -11,7 +11,8 @@ namespace marulo {
 
 namespace {
 
-bool isUnder(const QString& folder, const QString& root) {
+bool isUnder(const QString& folder, const QString& root)
+{
     if (root == QDir::rootPath())
         return true;
     return folder == root || folder.startsWith(root + QLatin1Char('/'));
@@ -19,13 +20,15 @@ bool isUnder(const QString& folder, const QString& root) {
 
 } // namespace
 
-DriveSelector::DriveSelector(QWidget* parent) : QComboBox(parent) {
+DriveSelector::DriveSelector(QWidget* parent) : QComboBox(parent)
+{
     setEditable(false);
     refreshDrives();
     connect(this, &QComboBox::activated, this, &DriveSelector::onChosen);
 }
 
-void DriveSelector::refreshDrives() {
+void DriveSelector::refreshDrives()
+{
     QStringList roots;
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         // Bind-mounted single files (containers mount /etc/hosts so) are no drives.
@@ -46,7 +49,8 @@ void DriveSelector::refreshDrives() {
         setCurrentIndex(keep);
 }
 
-QString DriveSelector::driveOf(const QString& folder) const {
+QString DriveSelector::driveOf(const QString& folder) const
+{
     QString best = QDir::rootPath();
     for (int i = 0; i < count(); ++i) {
         const QString root = itemText(i);
@@ -56,7 +60,8 @@ QString DriveSelector::driveOf(const QString& folder) const {
     return best;
 }
 
-void DriveSelector::noteFolder(const QString& folder) {
+void DriveSelector::noteFolder(const QString& folder)
+{
     const QString drive = driveOf(folder);
     lastFolder_.insert(drive, folder);
     const QSignalBlocker blocker(this);
@@ -68,7 +73,8 @@ void DriveSelector::noteFolder(const QString& folder) {
     setCurrentIndex(index);
 }
 
-void DriveSelector::onChosen(int index) {
+void DriveSelector::onChosen(int index)
+{
     const QString drive = itemText(index);
     QString folder = lastFolder_.value(drive, drive);
     // The folder last visited may be gone; its drive is still there.

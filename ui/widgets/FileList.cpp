@@ -21,7 +21,8 @@ constexpr int RowHeight = 12;
 constexpr int RepaintInterval = 100;
 
 // Patterns are compared without regard to case: SONG.WAV is a WAV file.
-QList<QRegularExpression> patternsOf(const QString& mask) {
+QList<QRegularExpression> patternsOf(const QString& mask)
+{
     QList<QRegularExpression> patterns;
     for (const QString& part : mask.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QString pattern = part.trimmed();
@@ -33,7 +34,8 @@ QList<QRegularExpression> patternsOf(const QString& mask) {
     return patterns;
 }
 
-bool matchesAny(const QString& name, const QList<QRegularExpression>& patterns) {
+bool matchesAny(const QString& name, const QList<QRegularExpression>& patterns)
+{
     return std::any_of(patterns.begin(), patterns.end(),
                        [&name](const QRegularExpression& p) { return p.match(name).hasMatch(); });
 }
@@ -41,11 +43,12 @@ bool matchesAny(const QString& name, const QList<QRegularExpression>& patterns) 
 } // namespace
 
 FileList::FileList(QWidget* parent)
-    : QListWidget(parent), watcher_(new QFileSystemWatcher(this)), repaintTimer_(new QTimer(this)) {
+    : QListWidget(parent),
+      watcher_(new QFileSystemWatcher(this)),
+      repaintTimer_(new QTimer(this))
+{
     setItemDelegate(new ProgressRowDelegate(
-        [this](const QModelIndex& index) {
-            return progress_.isEmpty() ? std::nullopt : progress(pathAt(index));
-        },
+        [this](const QModelIndex& index) { return progress_.isEmpty() ? std::nullopt : progress(pathAt(index)); },
         this));
     repaintTimer_->setSingleShot(true);
     repaintTimer_->setInterval(RepaintInterval);
@@ -55,7 +58,8 @@ FileList::FileList(QWidget* parent)
     connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &FileList::refresh);
 }
 
-void FileList::setDirectory(const QString& folder) {
+void FileList::setDirectory(const QString& folder)
+{
     directory_ = folder;
     if (!watcher_->directories().isEmpty())
         watcher_->removePaths(watcher_->directories());
@@ -65,13 +69,15 @@ void FileList::setDirectory(const QString& folder) {
     refresh();
 }
 
-void FileList::setMask(const QString& mask) {
+void FileList::setMask(const QString& mask)
+{
     mask_ = mask;
     clear();
     refresh();
 }
 
-void FileList::refresh() {
+void FileList::refresh()
+{
     QStringList names;
     if (!directory_.isEmpty()) {
         const QList<QRegularExpression> patterns = patternsOf(mask_);
@@ -96,20 +102,23 @@ void FileList::refresh() {
     });
 }
 
-void FileList::selectItem(int index) {
+void FileList::selectItem(int index)
+{
     if (index < 0 || index >= count())
         return;
     setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
 }
 
-QString FileList::selectedPath() const {
+QString FileList::selectedPath() const
+{
     const QList<QListWidgetItem*> selected = selectedItems();
     if (selected.isEmpty() || directory_.isEmpty())
         return {};
     return QDir(directory_).filePath(selected.first()->text());
 }
 
-QStringList FileList::listedPaths() const {
+QStringList FileList::listedPaths() const
+{
     QStringList paths;
     const QDir folder(directory_);
     for (int i = 0; i < count(); ++i)

@@ -25,13 +25,15 @@ class IndentDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
         QStyleOptionViewItem shifted(option);
         shifted.rect.setLeft(option.rect.left() + index.data(LevelRole).toInt() * IndentStep);
         QStyledItemDelegate::paint(painter, shifted, index);
     }
 
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
         QSize size = QStyledItemDelegate::sizeHint(option, index);
         size.rwidth() += index.data(LevelRole).toInt() * IndentStep;
         size.setHeight(RowHeight);
@@ -41,7 +43,8 @@ public:
 
 } // namespace
 
-FolderList::FolderList(QWidget* parent) : QListWidget(parent), watcher_(new QFileSystemWatcher(this)) {
+FolderList::FolderList(QWidget* parent) : QListWidget(parent), watcher_(new QFileSystemWatcher(this))
+{
     setItemDelegate(new IndentDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setIconSize(QSize(RowHeight - 2, RowHeight - 2));
@@ -60,7 +63,8 @@ FolderList::FolderList(QWidget* parent) : QListWidget(parent), watcher_(new QFil
     });
 }
 
-void FolderList::setDirectory(const QString& folder) {
+void FolderList::setDirectory(const QString& folder)
+{
     const QString wanted = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     // The list's folder and the process's current folder never part: if the
     // process cannot enter the folder, the list stays where it is.
@@ -85,7 +89,8 @@ void FolderList::setDirectory(const QString& folder) {
 
 // The path from the root down to the folder, then its subfolders, sorted by
 // name without regard to case.
-QList<FolderList::Entry> FolderList::entries() const {
+QList<FolderList::Entry> FolderList::entries() const
+{
     QList<Entry> rows;
     QStringList chain;
     for (QString folder = directory_; !folder.isEmpty(); folder = QFileInfo(folder).absolutePath()) {
@@ -108,7 +113,8 @@ QList<FolderList::Entry> FolderList::entries() const {
     return rows;
 }
 
-QListWidgetItem* FolderList::makeItem(const Entry& entry) const {
+QListWidgetItem* FolderList::makeItem(const Entry& entry) const
+{
     const QIcon icon = style()->standardIcon(entry.onPath ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon);
     auto* item = new QListWidgetItem(icon, entry.name);
     item->setData(PathRole, entry.path);
@@ -117,7 +123,8 @@ QListWidgetItem* FolderList::makeItem(const Entry& entry) const {
 }
 
 // A new folder: every row anew, the opened folder highlighted.
-void FolderList::fill() {
+void FolderList::fill()
+{
     clear();
     const QList<Entry> rows = entries();
     int currentRow = -1;
@@ -131,7 +138,8 @@ void FolderList::fill() {
 
 // The same folder changed on disk: only folders that came or went change rows,
 // so what the user highlighted and scrolled to stays where it is.
-void FolderList::followDisk() {
+void FolderList::followDisk()
+{
     const QList<Entry> rows = entries();
     QHash<QString, Entry> byPath;
     QStringList paths;
@@ -139,8 +147,8 @@ void FolderList::followDisk() {
         byPath.insert(entry.path, entry);
         paths.append(entry.path);
     }
-    const RowUpdate change =
-        UpdateRows(*this, paths, PathRole, [this, &byPath](const QString& path) { return makeItem(byPath.value(path)); });
+    const RowUpdate change = UpdateRows(*this, paths, PathRole,
+                                        [this, &byPath](const QString& path) { return makeItem(byPath.value(path)); });
     if (change.currentRemoved)
         setCurrentRow(change.neighbour);
 }

@@ -21,7 +21,8 @@ int shareWidth(const QRect& row, double percent)
 } // namespace
 
 ProgressRowDelegate::ProgressRowDelegate(ShareOf shareOf, QObject* parent)
-    : FileRowDelegate(parent), shareOf_(std::move(shareOf))
+    : FileRowDelegate(parent),
+      shareOf_(std::move(shareOf))
 {
 }
 
@@ -33,8 +34,7 @@ QColor ProgressRowDelegate::lightTone(const QPalette& palette)
     return {mix(high.red(), base.red()), mix(high.green(), base.green()), mix(high.blue(), base.blue())};
 }
 
-void ProgressRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                                const QModelIndex& index) const
+void ProgressRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     const std::optional<double> share = shareOf_ ? shareOf_(index) : std::nullopt;
     if (!share) {
@@ -48,9 +48,9 @@ void ProgressRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
 
     // The palette's colour group follows the row's state, as the style's does.
     QPalette palette = option.palette;
-    palette.setCurrentColorGroup(!(option.state & QStyle::State_Enabled) ? QPalette::Disabled
+    palette.setCurrentColorGroup(!(option.state & QStyle::State_Enabled)  ? QPalette::Disabled
                                  : !(option.state & QStyle::State_Active) ? QPalette::Inactive
-                                                                           : QPalette::Active);
+                                                                          : QPalette::Active);
     QStyleOptionViewItem plain(option);
     plain.state &= ~QStyle::State_Selected;
 

@@ -6,14 +6,18 @@
 
 namespace marulo {
 
-void tabStopFollowsCheck(QAbstractButton* button) {
+void tabStopFollowsCheck(QAbstractButton* button)
+{
     const auto follow = [button](bool checked) { button->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus); };
     follow(button->isChecked());
     QObject::connect(button, &QAbstractButton::toggled, button, follow);
 }
 
 RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent)
-    : QGroupBox(caption, parent), group_(new QButtonGroup(this)), columns_(columns < 1 ? 1 : columns) {
+    : QGroupBox(caption, parent),
+      group_(new QButtonGroup(this)),
+      columns_(columns < 1 ? 1 : columns)
+{
     group_->setExclusive(true);
     for (int i = 0; i < items.size(); ++i) {
         auto* button = new QRadioButton(items.at(i), this);
@@ -28,26 +32,33 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int col
     arrangeItems();
 }
 
-int RadioGroup::itemIndex() const { return group_->checkedId(); }
+int RadioGroup::itemIndex() const
+{
+    return group_->checkedId();
+}
 
-void RadioGroup::setItemIndex(int index) {
+void RadioGroup::setItemIndex(int index)
+{
     if (index < 0 || index >= items_.size())
         return;
     items_.at(index)->setChecked(true);
 }
 
-QRadioButton* RadioGroup::item(int index) const {
+QRadioButton* RadioGroup::item(int index) const
+{
     return index >= 0 && index < items_.size() ? items_.at(index) : nullptr;
 }
 
-void RadioGroup::resizeEvent(QResizeEvent* event) {
+void RadioGroup::resizeEvent(QResizeEvent* event)
+{
     QGroupBox::resizeEvent(event);
     arrangeItems();
 }
 
 // The classic radio-group arrangement: the caption's text height on top, the
 // rest shared evenly by the rows, the spare pixels split above and below.
-void RadioGroup::arrangeItems() {
+void RadioGroup::arrangeItems()
+{
     if (items_.isEmpty())
         return;
     const int perColumn = int((items_.size() + columns_ - 1) / columns_);

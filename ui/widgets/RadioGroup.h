@@ -39,7 +39,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-
     QList<QRadioButton*> items_;
     QButtonGroup* group_ = nullptr;
     int columns_;

@@ -10,7 +10,8 @@ namespace marulo {
 
 namespace {
 
-QToolButton* makeArrow(Qt::ArrowType arrow, QWidget* parent) {
+QToolButton* makeArrow(Qt::ArrowType arrow, QWidget* parent)
+{
     auto* button = new QToolButton(parent);
     button->setArrowType(arrow);
     button->setFocusPolicy(Qt::NoFocus);
@@ -21,13 +22,17 @@ QToolButton* makeArrow(Qt::ArrowType arrow, QWidget* parent) {
 } // namespace
 
 UpDown::UpDown(QWidget* parent)
-    : QWidget(parent), up_(makeArrow(Qt::UpArrow, this)), down_(makeArrow(Qt::DownArrow, this)) {
+    : QWidget(parent),
+      up_(makeArrow(Qt::UpArrow, this)),
+      down_(makeArrow(Qt::DownArrow, this))
+{
     setFocusPolicy(Qt::NoFocus);
     connect(up_, &QToolButton::clicked, this, [this] { step(+1); });
     connect(down_, &QToolButton::clicked, this, [this] { step(-1); });
 }
 
-void UpDown::setBuddy(QLineEdit* buddy) {
+void UpDown::setBuddy(QLineEdit* buddy)
+{
     if (buddy_)
         buddy_->removeEventFilter(this);
     buddy_ = buddy;
@@ -35,19 +40,22 @@ void UpDown::setBuddy(QLineEdit* buddy) {
         buddy_->installEventFilter(this);
 }
 
-void UpDown::setRange(int minimum, int maximum) {
+void UpDown::setRange(int minimum, int maximum)
+{
     minimum_ = std::min(minimum, maximum);
     maximum_ = std::max(minimum, maximum);
     position_ = std::clamp(position_, minimum_, maximum_);
 }
 
-void UpDown::setPosition(int position) {
+void UpDown::setPosition(int position)
+{
     position_ = std::clamp(position, minimum_, maximum_);
     if (buddy_)
         buddy_->setText(QString::number(position_));
 }
 
-void UpDown::step(int delta) {
+void UpDown::step(int delta)
+{
     // The field may have been typed into: its number is the starting point;
     // text that is no number leaves the last known position in force.
     if (buddy_) {
@@ -59,7 +67,8 @@ void UpDown::step(int delta) {
     setPosition(position_ + delta);
 }
 
-bool UpDown::eventFilter(QObject* watched, QEvent* event) {
+bool UpDown::eventFilter(QObject* watched, QEvent* event)
+{
     if (watched == buddy_ && event->type() == QEvent::KeyPress && isEnabled()) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
@@ -70,7 +79,8 @@ bool UpDown::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void UpDown::resizeEvent(QResizeEvent* event) {
+void UpDown::resizeEvent(QResizeEvent* event)
+{
     QWidget::resizeEvent(event);
     const int upper = height() / 2;
     up_->setGeometry(0, 0, width(), upper);

@@ -26,7 +26,6 @@
     X(FLB1, FileList)                                                                                              \
     X(B1, QPushButton) X(B2, QPushButton) X(B3, QPushButton)                                                       \
     X(SB1, QStatusBar)
-// clang-format on
 
 namespace marulo {
 
@@ -45,11 +44,19 @@ inline constexpr std::array ControlNames{
 #undef MARULO_CONTROL_NAME
 };
 
+// clang-format on
+
 inline constexpr std::size_t ControlSlots = ControlNames.size();
 
-constexpr std::size_t ControlIndex(Ctl control) { return static_cast<std::size_t>(control); }
+constexpr std::size_t ControlIndex(Ctl control)
+{
+    return static_cast<std::size_t>(control);
+}
 
 // The objectName of a control; empty for None.
-constexpr std::string_view ControlName(Ctl control) { return ControlNames[ControlIndex(control)]; }
+constexpr std::string_view ControlName(Ctl control)
+{
+    return ControlNames[ControlIndex(control)];
+}
 
 } // namespace marulo

@@ -28,7 +28,8 @@ class Controls {
 public:
     // Takes a newly made control into its place and names it.
     template <class Widget>
-    Widget* adopt(Ctl control, Widget* widget) {
+    Widget* adopt(Ctl control, Widget* widget)
+    {
         widget->setObjectName(QLatin1String(ControlName(control)));
         widgets_[ControlIndex(control)] = widget;
         return widget;
@@ -37,8 +38,11 @@ public:
     // nullptr for None.
     QWidget* widget(Ctl control) const { return widgets_[ControlIndex(control)]; }
 
-#define MARULO_CONTROL_ACCESSOR(name, type)                                                                        \
-    type* name() const { return static_cast<type*>(widget(Ctl::name)); }
+#define MARULO_CONTROL_ACCESSOR(name, type)                                                                            \
+    type* name() const                                                                                                 \
+    {                                                                                                                  \
+        return static_cast<type*>(widget(Ctl::name));                                                                  \
+    }
     MARULO_CONTROLS(MARULO_CONTROL_ACCESSOR)
 #undef MARULO_CONTROL_ACCESSOR
 

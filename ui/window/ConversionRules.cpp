@@ -65,8 +65,14 @@ void TForm1::stopConversion()
         runningJob_->Stop();
 }
 
-void TForm1::B1Click() { runConversion(&ConversionJob::ConvertSelectedFile); }
+void TForm1::B1Click()
+{
+    runConversion(&ConversionJob::ConvertSelectedFile);
+}
 
-void TForm1::B2Click() { runConversion(&ConversionJob::ConvertListedFiles); }
+void TForm1::B2Click()
+{
+    runConversion(&ConversionJob::ConvertListedFiles);
+}
 
 } // namespace marulo

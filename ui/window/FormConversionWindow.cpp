@@ -1,9 +1,9 @@
 #include "ui/window/FormConversionWindow.h"
 
 #include "ui/texts/RunTexts.h"
-#include "ui/window/Controls.h"
 #include "ui/widgets/FileList.h"
 #include "ui/widgets/FolderList.h"
+#include "ui/window/Controls.h"
 #include "ui/window/TForm1.h"
 #include "ui/window/WindowSettings.h"
 
@@ -13,19 +13,40 @@ namespace marulo {
 
 FormConversionWindow::FormConversionWindow(TForm1& form, const Controls& ui) : form_(form), ui_(ui) {}
 
-EncoderSettings FormConversionWindow::TakeSettings() { return ReadEncoderSettings(ui_); }
+EncoderSettings FormConversionWindow::TakeSettings()
+{
+    return ReadEncoderSettings(ui_);
+}
 
-bool FormConversionWindow::Decode() { return ui_.CB0()->isChecked(); }
+bool FormConversionWindow::Decode()
+{
+    return ui_.CB0()->isChecked();
+}
 
-bool FormConversionWindow::Normalize() { return ui_.CB4()->isChecked(); }
+bool FormConversionWindow::Normalize()
+{
+    return ui_.CB4()->isChecked();
+}
 
-bool FormConversionWindow::DeleteTemp() { return ui_.CB6()->isChecked(); }
+bool FormConversionWindow::DeleteTemp()
+{
+    return ui_.CB6()->isChecked();
+}
 
-EncodeMode FormConversionWindow::Mode() { return ReadEncodeMode(ui_); }
+EncodeMode FormConversionWindow::Mode()
+{
+    return ReadEncodeMode(ui_);
+}
 
-std::string FormConversionWindow::OpenedFolder() { return ui_.DLB1()->directory().toStdString(); }
+std::string FormConversionWindow::OpenedFolder()
+{
+    return ui_.DLB1()->directory().toStdString();
+}
 
-std::string FormConversionWindow::SelectedPath() { return ui_.FLB1()->selectedPath().toStdString(); }
+std::string FormConversionWindow::SelectedPath()
+{
+    return ui_.FLB1()->selectedPath().toStdString();
+}
 
 std::vector<std::string> FormConversionWindow::ListedPaths()
 {
@@ -44,13 +65,19 @@ void FormConversionWindow::SelectListedFile(const std::string& path)
         ui_.FLB1()->selectItem(index);
 }
 
-void FormConversionWindow::SetStatusText(const std::string& text) { form_.setStatusText(QString::fromStdString(text)); }
+void FormConversionWindow::SetStatusText(const std::string& text)
+{
+    form_.setStatusText(QString::fromStdString(text));
+}
 
 } // namespace marulo
 
 namespace marulo {
 
-void FormConversionWindow::ShowNotice(const std::string& text) { form_.showNotice(QString::fromStdString(text)); }
+void FormConversionWindow::ShowNotice(const std::string& text)
+{
+    form_.showNotice(QString::fromStdString(text));
+}
 
 void FormConversionWindow::NoteSkipped(const std::string& inputName, const std::string& existingResult)
 {

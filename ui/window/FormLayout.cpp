@@ -1,12 +1,12 @@
-#include "ui/widgets/DriveSelector.h"
-#include "ui/widgets/FixedRowDelegate.h"
-#include "ui/widgets/FileList.h"
-#include "ui/widgets/FolderList.h"
 #include "ui/texts/FormTexts.h"
-#include "ui/widgets/RadioGroup.h"
 #include "ui/texts/StatusTexts.h"
-#include "ui/window/TForm1.h"
+#include "ui/widgets/DriveSelector.h"
+#include "ui/widgets/FileList.h"
+#include "ui/widgets/FixedRowDelegate.h"
+#include "ui/widgets/FolderList.h"
+#include "ui/widgets/RadioGroup.h"
 #include "ui/widgets/UpDown.h"
+#include "ui/window/TForm1.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,21 +37,21 @@ struct Place {
 
 // Positions at 96 dpi, relative to the parent's client area.
 constexpr Place Places[] = {
-    {Ctl::P1, 0, 0, 438, 321},      {Ctl::RG1, 8, 6, 130, 83},      {Ctl::GB1, 8, 94, 130, 82},
-    {Ctl::RB1, 8, 13, 65, 17},      {Ctl::RB2, 8, 29, 65, 17},      {Ctl::RB3, 8, 45, 89, 17},
-    {Ctl::RB4, 8, 61, 89, 17},      {Ctl::CB0, 155, 8, 102, 17},    {Ctl::CB6, 155, 36, 107, 17},
-    {Ctl::CB2, 155, 64, 46, 17},    {Ctl::CB3, 211, 64, 46, 17},    {Ctl::CB1, 155, 84, 86, 17},
-    {Ctl::CB8, 155, 104, 96, 17},   {Ctl::CB5, 155, 123, 105, 17},  {Ctl::CB9, 155, 142, 89, 17},
-    {Ctl::CB4, 283, 17, 73, 17},    {Ctl::UD1, 413, 9, 15, 24},     {Ctl::E1, 379, 9, 34, 24},
-    {Ctl::UD2, 413, 35, 15, 24},    {Ctl::E2, 396, 35, 17, 24},     {Ctl::UD3, 380, 61, 15, 24},
-    {Ctl::E3, 363, 61, 17, 24},     {Ctl::UD4, 413, 61, 15, 24},    {Ctl::E4, 396, 61, 17, 24},
-    {Ctl::ComB6, 376, 62, 54, 23},  {Ctl::ComB1, 380, 87, 50, 23},  {Ctl::ComB2, 380, 112, 50, 23},
-    {Ctl::ComB3, 380, 137, 50, 23}, {Ctl::ComB4, 336, 62, 94, 23},  {Ctl::DCB1, 8, 190, 130, 18},
+    {Ctl::P1, 0, 0, 438, 321},      {Ctl::RG1, 8, 6, 130, 83},       {Ctl::GB1, 8, 94, 130, 82},
+    {Ctl::RB1, 8, 13, 65, 17},      {Ctl::RB2, 8, 29, 65, 17},       {Ctl::RB3, 8, 45, 89, 17},
+    {Ctl::RB4, 8, 61, 89, 17},      {Ctl::CB0, 155, 8, 102, 17},     {Ctl::CB6, 155, 36, 107, 17},
+    {Ctl::CB2, 155, 64, 46, 17},    {Ctl::CB3, 211, 64, 46, 17},     {Ctl::CB1, 155, 84, 86, 17},
+    {Ctl::CB8, 155, 104, 96, 17},   {Ctl::CB5, 155, 123, 105, 17},   {Ctl::CB9, 155, 142, 89, 17},
+    {Ctl::CB4, 283, 17, 73, 17},    {Ctl::UD1, 413, 9, 15, 24},      {Ctl::E1, 379, 9, 34, 24},
+    {Ctl::UD2, 413, 35, 15, 24},    {Ctl::E2, 396, 35, 17, 24},      {Ctl::UD3, 380, 61, 15, 24},
+    {Ctl::E3, 363, 61, 17, 24},     {Ctl::UD4, 413, 61, 15, 24},     {Ctl::E4, 396, 61, 17, 24},
+    {Ctl::ComB6, 376, 62, 54, 23},  {Ctl::ComB1, 380, 87, 50, 23},   {Ctl::ComB2, 380, 112, 50, 23},
+    {Ctl::ComB3, 380, 137, 50, 23}, {Ctl::ComB4, 336, 62, 94, 23},   {Ctl::DCB1, 8, 190, 130, 18},
     {Ctl::DLB1, 8, 214, 130, 100},  {Ctl::FLB1, 143, 190, 198, 124}, {Ctl::B1, 347, 189, 84, 38},
-    {Ctl::B2, 347, 229, 84, 38},    {Ctl::B3, 347, 278, 84, 36},    {Ctl::L1, 8, 176, 423, 9},
-    {Ctl::L2, 347, 267, 84, 9},     {Ctl::L3, 155, 24, 110, 7},     {Ctl::L4, 155, 52, 110, 7},
-    {Ctl::L5, 144, 6, 2, 171},      {Ctl::L6, 272, 6, 2, 171},      {Ctl::LT5, 283, 46, 66, 12},
-    {Ctl::LT4, 283, 72, 68, 12},    {Ctl::LT1, 283, 97, 35, 12},    {Ctl::LT2, 283, 122, 68, 12},
+    {Ctl::B2, 347, 229, 84, 38},    {Ctl::B3, 347, 278, 84, 36},     {Ctl::L1, 8, 176, 423, 9},
+    {Ctl::L2, 347, 267, 84, 9},     {Ctl::L3, 155, 24, 110, 7},      {Ctl::L4, 155, 52, 110, 7},
+    {Ctl::L5, 144, 6, 2, 171},      {Ctl::L6, 272, 6, 2, 171},       {Ctl::LT5, 283, 46, 66, 12},
+    {Ctl::LT4, 283, 72, 68, 12},    {Ctl::LT1, 283, 97, 35, 12},     {Ctl::LT2, 283, 122, 68, 12},
     {Ctl::LT3, 283, 147, 65, 12},   {Ctl::SB1, 0, 321, 438, 19},
 };
 
@@ -64,22 +64,24 @@ struct StartState {
 };
 
 constexpr StartState StartStates[] = {
-    {Ctl::RB4, true, true, true},    {Ctl::CB4, true, true, true},     {Ctl::CB6, true, true, true},
-    {Ctl::CB1, false, true, false},  {Ctl::CB8, false, true, false},   {Ctl::CB9, false, true, false},
-    {Ctl::LT2, false, true, false},  {Ctl::LT3, false, true, false},   {Ctl::LT5, false, true, false},
-    {Ctl::ComB2, false, true, false}, {Ctl::ComB3, false, true, false}, {Ctl::ComB4, false, false, false},
-    {Ctl::ComB6, false, false, false}, {Ctl::E2, false, true, false},  {Ctl::UD2, false, true, false},
-    {Ctl::E3, false, true, false},   {Ctl::UD3, false, true, false},
+    {Ctl::RB4, true, true, true},      {Ctl::CB4, true, true, true},     {Ctl::CB6, true, true, true},
+    {Ctl::CB1, false, true, false},    {Ctl::CB8, false, true, false},   {Ctl::CB9, false, true, false},
+    {Ctl::LT2, false, true, false},    {Ctl::LT3, false, true, false},   {Ctl::LT5, false, true, false},
+    {Ctl::ComB2, false, true, false},  {Ctl::ComB3, false, true, false}, {Ctl::ComB4, false, false, false},
+    {Ctl::ComB6, false, false, false}, {Ctl::E2, false, true, false},    {Ctl::UD2, false, true, false},
+    {Ctl::E3, false, true, false},     {Ctl::UD3, false, true, false},
 };
 
 // Focus order of the controls that can take the focus. RG1 and GB1 stand for
 // their radio items, of which only the checked one is a tab stop.
 constexpr Ctl TabOrder[] = {
-    Ctl::RG1,   Ctl::GB1,   Ctl::CB0,   Ctl::CB6,   Ctl::CB2,   Ctl::CB3,  Ctl::CB1,  Ctl::CB8,  Ctl::CB5, Ctl::CB9, Ctl::CB4, Ctl::E1, Ctl::E2, Ctl::E3, Ctl::E4,
-    Ctl::ComB6, Ctl::ComB1, Ctl::ComB2, Ctl::ComB3, Ctl::ComB4, Ctl::DCB1, Ctl::DLB1, Ctl::FLB1, Ctl::B1,  Ctl::B2,  Ctl::B3,
+    Ctl::RG1,   Ctl::GB1,   Ctl::CB0,  Ctl::CB6,  Ctl::CB2,  Ctl::CB3, Ctl::CB1,   Ctl::CB8,   Ctl::CB5,
+    Ctl::CB9,   Ctl::CB4,   Ctl::E1,   Ctl::E2,   Ctl::E3,   Ctl::E4,  Ctl::ComB6, Ctl::ComB1, Ctl::ComB2,
+    Ctl::ComB3, Ctl::ComB4, Ctl::DCB1, Ctl::DLB1, Ctl::FLB1, Ctl::B1,  Ctl::B2,    Ctl::B3,
 };
 
-QFont windowFont(int pixels, bool bold) {
+QFont windowFont(int pixels, bool bold)
+{
     QFont font(QString::fromUtf8(FormTexts::FontFamily));
     font.setPixelSize(pixels);
     font.setBold(bold);
@@ -93,7 +95,8 @@ constexpr const char* GroupFrameStyle =
     "QGroupBox { border: 1px solid palette(mid); border-radius: 0px; margin-top: 6px; }"
     "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 7px; padding: 0px; }";
 
-void applyCaption(QWidget* widget, const QString& text) {
+void applyCaption(QWidget* widget, const QString& text)
+{
     if (auto* button = qobject_cast<QAbstractButton*>(widget))
         button->setText(text);
     else if (auto* label = qobject_cast<QLabel*>(widget))
@@ -102,7 +105,8 @@ void applyCaption(QWidget* widget, const QString& text) {
         group->setTitle(text);
 }
 
-void applyValueFont(QWidget* widget, const FormTexts::FontRow& row) {
+void applyValueFont(QWidget* widget, const FormTexts::FontRow& row)
+{
     widget->setFont(windowFont(row.pixels, row.boldRed));
     if (!row.boldRed)
         return;
@@ -114,13 +118,15 @@ void applyValueFont(QWidget* widget, const FormTexts::FontRow& row) {
 }
 
 template <class Widget, class... Args>
-Widget* make(Controls& ui, Ctl control, Args&&... args) {
+Widget* make(Controls& ui, Ctl control, Args&&... args)
+{
     return ui.adopt(control, new Widget(std::forward<Args>(args)...));
 }
 
 } // namespace
 
-void TForm1::buildLayout() {
+void TForm1::buildLayout()
+{
     using namespace FormTexts;
     QFont::insertSubstitution(QString::fromUtf8(FontFamily), QString::fromLatin1(FontSubstitute));
 
@@ -148,7 +154,8 @@ void TForm1::buildLayout() {
 }
 
 // The mode group, the channel group and the check boxes.
-void TForm1::makeChoices(QWidget* p1) {
+void TForm1::makeChoices(QWidget* p1)
+{
     QStringList modes;
     for (const char* mode : FormTexts::ModeItems)
         modes.append(QString::fromLatin1(mode));
@@ -163,7 +170,8 @@ void TForm1::makeChoices(QWidget* p1) {
 }
 
 // The edit fields with their spin buttons, and the editable combo boxes.
-void TForm1::makeValueFields(QWidget* p1) {
+void TForm1::makeValueFields(QWidget* p1)
+{
     for (const FormTexts::FieldDefault& row : FormTexts::Fields) {
         auto* spin = make<UpDown>(ui, row.spin, p1);
         auto* field = make<QLineEdit>(ui, row.field, p1);
@@ -188,7 +196,8 @@ void TForm1::makeValueFields(QWidget* p1) {
 }
 
 // The drive, folder and file lists, the buttons, lines, labels and status bar.
-void TForm1::makeListsAndButtons(QWidget* p1) {
+void TForm1::makeListsAndButtons(QWidget* p1)
+{
     make<DriveSelector>(ui, Ctl::DCB1, p1);
     make<FolderList>(ui, Ctl::DLB1, p1);
     make<FileList>(ui, Ctl::FLB1, p1)->setMask(QString::fromLatin1(FormTexts::EncodeMask));
@@ -207,7 +216,8 @@ void TForm1::makeListsAndButtons(QWidget* p1) {
     status->showMessage(QString::fromUtf8(StatusTexts::LameEncoding));
 }
 
-void TForm1::placeControls() {
+void TForm1::placeControls()
+{
     for (const Place& place : Places)
         ui.widget(place.control)->setGeometry(place.left, place.top, place.width, place.height);
     ui.RG1()->arrangeItems();
@@ -219,7 +229,8 @@ void TForm1::placeControls() {
     }
 }
 
-void TForm1::applyTexts() {
+void TForm1::applyTexts()
+{
     using namespace FormTexts;
     for (const Caption& caption : Captions)
         applyCaption(ui.widget(caption.control), QString::fromUtf8(caption.text));
@@ -229,7 +240,8 @@ void TForm1::applyTexts() {
         applyValueFont(ui.widget(row.control), row);
 }
 
-void TForm1::applyStartStates() {
+void TForm1::applyStartStates()
+{
     for (const StartState& state : StartStates) {
         QWidget* widget = ui.widget(state.control);
         widget->setEnabled(state.enabled);
@@ -241,7 +253,8 @@ void TForm1::applyStartStates() {
 
 // Focus chain in the window's tab order; the radio items are chained in their
 // own order so the selected one stands in its group's place.
-void TForm1::chainFocus() {
+void TForm1::chainFocus()
+{
     QList<QWidget*> chain;
     for (Ctl control : TabOrder) {
         if (control == Ctl::RG1) {
@@ -257,7 +270,8 @@ void TForm1::chainFocus() {
         setTabOrder(chain.at(i - 1), chain.at(i));
 }
 
-void TForm1::linkLists() {
+void TForm1::linkLists()
+{
     connect(ui.DLB1(), &FolderList::directoryChanged, ui.FLB1(), &FileList::setDirectory);
     connect(ui.DLB1(), &FolderList::directoryChanged, ui.DCB1(), &DriveSelector::noteFolder);
     connect(ui.DCB1(), &DriveSelector::folderRequested, ui.DLB1(), &FolderList::setDirectory);

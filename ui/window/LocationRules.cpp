@@ -12,7 +12,8 @@
 
 namespace marulo {
 
-void TForm1::showNotice(const QString& text) {
+void TForm1::showNotice(const QString& text)
+{
     // Keep what the window's own rules last wrote (not an earlier notice), so
     // the notice can give way to it.
     if (notice_.isEmpty() || statusText() != notice_)
@@ -21,7 +22,8 @@ void TForm1::showNotice(const QString& text) {
     setStatusText(text);
 }
 
-void TForm1::withdrawNotice() {
+void TForm1::withdrawNotice()
+{
     // A rule that wrote since has replaced the notice already.
     if (!notice_.isEmpty() && statusText() == notice_)
         setStatusText(textUnderNotice_);
@@ -29,7 +31,8 @@ void TForm1::withdrawNotice() {
     textUnderNotice_.clear();
 }
 
-QString TForm1::noticeText(OpenResult outcome, const QString& path) {
+QString TForm1::noticeText(OpenResult outcome, const QString& path)
+{
     const char* text = outcome == OpenResult::Failed         ? NoticeTexts::CannotOpen
                        : outcome == OpenResult::FileNotShown ? NoticeTexts::FileNotListed
                                                              : nullptr;

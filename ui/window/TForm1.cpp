@@ -4,10 +4,10 @@
 #include "core/ToolPath.h"
 #include "launcher/ToolLauncher.h"
 #include "ui/log/LogWindow.h"
-#include "ui/widgets/FolderList.h"
-#include "ui/widgets/RadioGroup.h"
 #include "ui/texts/RunTexts.h"
 #include "ui/texts/StatusTexts.h"
+#include "ui/widgets/FolderList.h"
+#include "ui/widgets/RadioGroup.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -34,15 +34,17 @@ struct KeyBinding {
 
 // Which key rule each control runs; controls not listed keep their own keys.
 constexpr KeyBinding KeyBindings[] = {
-    {Ctl::CB0, KeyRule::Shared},   {Ctl::CB1, KeyRule::Shared},   {Ctl::CB2, KeyRule::Shared},   {Ctl::CB3, KeyRule::Shared},
-    {Ctl::CB4, KeyRule::Shared},   {Ctl::CB5, KeyRule::Shared},   {Ctl::CB6, KeyRule::Shared},   {Ctl::CB8, KeyRule::Shared},
-    {Ctl::CB9, KeyRule::Shared},   {Ctl::ComB1, KeyRule::Shared}, {Ctl::ComB2, KeyRule::Shared}, {Ctl::ComB3, KeyRule::Shared},
-    {Ctl::ComB4, KeyRule::Shared}, {Ctl::E3, KeyRule::Shared},    {Ctl::E4, KeyRule::Shared},    {Ctl::DCB1, KeyRule::Shared},
-    {Ctl::DLB1, KeyRule::Shared},  {Ctl::FLB1, KeyRule::Shared},  {Ctl::E1, KeyRule::E1},        {Ctl::E2, KeyRule::E2},
-    {Ctl::ComB6, KeyRule::ComB6},
+    {Ctl::CB0, KeyRule::Shared},   {Ctl::CB1, KeyRule::Shared},   {Ctl::CB2, KeyRule::Shared},
+    {Ctl::CB3, KeyRule::Shared},   {Ctl::CB4, KeyRule::Shared},   {Ctl::CB5, KeyRule::Shared},
+    {Ctl::CB6, KeyRule::Shared},   {Ctl::CB8, KeyRule::Shared},   {Ctl::CB9, KeyRule::Shared},
+    {Ctl::ComB1, KeyRule::Shared}, {Ctl::ComB2, KeyRule::Shared}, {Ctl::ComB3, KeyRule::Shared},
+    {Ctl::ComB4, KeyRule::Shared}, {Ctl::E3, KeyRule::Shared},    {Ctl::E4, KeyRule::Shared},
+    {Ctl::DCB1, KeyRule::Shared},  {Ctl::DLB1, KeyRule::Shared},  {Ctl::FLB1, KeyRule::Shared},
+    {Ctl::E1, KeyRule::E1},        {Ctl::E2, KeyRule::E2},        {Ctl::ComB6, KeyRule::ComB6},
 };
 
-const KeyBinding* bindingOf(const Controls& ui, const QObject* control) {
+const KeyBinding* bindingOf(const Controls& ui, const QObject* control)
+{
     for (const KeyBinding& binding : KeyBindings) {
         if (ui.widget(binding.control) == control)
             return &binding;
@@ -50,18 +52,23 @@ const KeyBinding* bindingOf(const Controls& ui, const QObject* control) {
     return nullptr;
 }
 
-bool isEnter(const QEvent* event) {
+bool isEnter(const QEvent* event)
+{
     if (event->type() != QEvent::KeyPress)
         return false;
     const int key = static_cast<const QKeyEvent*>(event)->key();
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-std::string toUtf8(const QString& text) { return text.toUtf8().toStdString(); }
+std::string toUtf8(const QString& text)
+{
+    return text.toUtf8().toStdString();
+}
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+TForm1::TForm1(QWidget* parent) : QWidget(parent)
+{
     buildLayout();
     connectRules();
     forwardKeys();
@@ -73,9 +80,13 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 
 TForm1::~TForm1() = default;
 
-RunLog& TForm1::runLog() { return runLog_; }
+RunLog& TForm1::runLog()
+{
+    return runLog_;
+}
 
-void TForm1::showRunLog() {
+void TForm1::showRunLog()
+{
     if (!logWindow_)
         logWindow_ = new LogWindow(runLog_, this);
     logWindow_->show();
@@ -85,17 +96,25 @@ void TForm1::showRunLog() {
 
 // Inputs the window leaves unused otherwise: the status bar shows the same
 // text after the double-click as before it.
-void TForm1::openLogOnRequest() {
+void TForm1::openLogOnRequest()
+{
     ui.SB1()->installEventFilter(this);
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), this);
     connect(shortcut, &QShortcut::activated, this, &TForm1::showRunLog);
 }
 
-void TForm1::setStatusText(const QString& text) { ui.SB1()->showMessage(text); }
+void TForm1::setStatusText(const QString& text)
+{
+    ui.SB1()->showMessage(text);
+}
 
-QString TForm1::statusText() const { return ui.SB1()->currentMessage(); }
+QString TForm1::statusText() const
+{
+    return ui.SB1()->currentMessage();
+}
 
-void TForm1::FormActivate() {
+void TForm1::FormActivate()
+{
     ToolFolder = ui.DLB1()->directory();
     ToolFolderRoot = QString::fromStdString(::marulo::ToolFolderRoot(toUtf8(ToolFolder)));
     if (!ConverterPresent(NormalizerExecutable)) {
@@ -109,7 +128,8 @@ void TForm1::FormActivate() {
     setStatusText(QString::fromUtf8(StatusTexts::LameEncoding));
 }
 
-bool TForm1::ConverterPresent(std::string_view fileName) const {
+bool TForm1::ConverterPresent(std::string_view fileName) const
+{
     // Any entry of that name in the tool folder counts, as always; and so
     // does a converter the launcher would find and run (beside the program,
     // in the installed converter folder, on the search path), since a
@@ -118,14 +138,16 @@ bool TForm1::ConverterPresent(std::string_view fileName) const {
            !ToolLauncher::Locate(QString::fromUtf8(fileName.data(), qsizetype(fileName.size()))).isEmpty();
 }
 
-void TForm1::bringForward() {
+void TForm1::bringForward()
+{
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
 }
 
-bool TForm1::event(QEvent* event) {
+bool TForm1::event(QEvent* event)
+{
     // Focus coming back from another program or from a message box is not a
     // new start: the tool check belongs to the first activation only.
     if (event->type() == QEvent::WindowActivate && !activatedOnce_) {
@@ -138,7 +160,8 @@ bool TForm1::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void TForm1::closeEvent(QCloseEvent* event)
+{
     // A conversion in progress owns the rest of the program's life: the close
     // is noted and carried out when the conversion has finished.
     // The user is told at once, since nothing else would show that the
@@ -155,7 +178,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
         logWindow_->close();
 }
 
-void TForm1::connectRules() {
+void TForm1::connectRules()
+{
     connect(ui.RG1(), &RadioGroup::selectionChanged, this, [this] { RG1Click(); });
 
     const std::pair<QCheckBox*, void (TForm1::*)()> checkRules[] = {
@@ -167,8 +191,10 @@ void TForm1::connectRules() {
 
     // A radio button runs its rule when it becomes checked, never when unchecked.
     const std::pair<QRadioButton*, void (TForm1::*)()> radioRules[] = {
-        {ui.RB1(), &TForm1::RB1Click}, {ui.RB2(), &TForm1::RB2Click},
-        {ui.RB3(), &TForm1::RB3Click}, {ui.RB4(), &TForm1::RB4Click},
+        {ui.RB1(), &TForm1::RB1Click},
+        {ui.RB2(), &TForm1::RB2Click},
+        {ui.RB3(), &TForm1::RB3Click},
+        {ui.RB4(), &TForm1::RB4Click},
     };
     for (const auto& [button, rule] : radioRules) {
         connect(button, &QRadioButton::toggled, this, [this, rule = rule](bool checked) {
@@ -182,7 +208,8 @@ void TForm1::connectRules() {
     connect(ui.B3(), &QPushButton::clicked, this, [this] { B3Click(); });
 }
 
-void TForm1::forwardKeys() {
+void TForm1::forwardKeys()
+{
     for (const KeyBinding& binding : KeyBindings) {
         QWidget* control = ui.widget(binding.control);
         control->installEventFilter(this);
@@ -193,7 +220,8 @@ void TForm1::forwardKeys() {
     }
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
     if (watched == ui.SB1() && event->type() == QEvent::MouseButtonDblClick) {
         showRunLog();
         return true;

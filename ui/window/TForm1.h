@@ -2,8 +2,8 @@
 
 #include "core/CommandBuilder.h"
 #include "core/RunPolicy.h"
-#include "ui/settings/Settings.h"
 #include "launcher/RunLog.h"
+#include "ui/settings/Settings.h"
 #include "ui/window/Controls.h"
 #include "ui/window/OpenLocation.h"
 
@@ -119,7 +119,7 @@ private:
     // The window harness of the tests points the tool folder at a folder of its own.
     friend class test::Harness;
 
-    void buildLayout();   // FormLayout.cpp, in these steps:
+    void buildLayout(); // FormLayout.cpp, in these steps:
     void makeChoices(QWidget* p1);
     void makeValueFields(QWidget* p1);
     void makeListsAndButtons(QWidget* p1);
@@ -140,9 +140,9 @@ private:
     void openResultsFolder();
     void showInFileManager(const QString& folder);
     void showListMenu(QListWidget* list, const QPoint& position);
-    void openLogOnRequest(); // TForm1.cpp: status bar double-click, Ctrl+Shift+L
+    void openLogOnRequest();                            // TForm1.cpp: status bar double-click, Ctrl+Shift+L
     void runConversion(void (ConversionJob::*press)()); // ConversionRules.cpp
-    void makeStopKey();                                  // ConversionRules.cpp
+    void makeStopKey();                                 // ConversionRules.cpp
     // Whether a converter of that name stands in the tool folder captured at activation.
     bool ConverterPresent(std::string_view fileName) const;
 

@@ -1,7 +1,7 @@
 #include "ui/window/WindowSettings.h"
 
-#include "ui/window/Controls.h"
 #include "ui/widgets/RadioGroup.h"
+#include "ui/window/Controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,8 +14,14 @@ namespace marulo {
 
 namespace {
 
-std::string textOf(const QComboBox* box) { return box->currentText().toStdString(); }
-std::string textOf(const QLineEdit* edit) { return edit->text().toStdString(); }
+std::string textOf(const QComboBox* box)
+{
+    return box->currentText().toStdString();
+}
+std::string textOf(const QLineEdit* edit)
+{
+    return edit->text().toStdString();
+}
 
 ChannelMode ReadChannelMode(const Controls& ui)
 {

@@ -1,47 +1,53 @@
 #include "core/RunOutcome.h"
 
+#include <array>
+
 namespace marulo {
 
-std::string Describe(const RunOutcome& outcome)
+namespace {
+
+// Each outcome in two voices: the launcher's report on standard error, whose
+// wording scripts may already read, and the run log the user reads. A status
+// follows either text when the converter ended with one.
+struct Wording {
+    RunOutcome::Kind kind;
+    const char* report;
+    const char* log;
+};
+
+constexpr std::array<Wording, 7> Wordings{{
+    {RunOutcome::Kind::Succeeded, "succeeded", "succeeded"},
+    {RunOutcome::Kind::NotFound, "not found", "not found"},
+    {RunOutcome::Kind::FailedToStart, "failed to start", "could not start"},
+    {RunOutcome::Kind::Crashed, "crashed", "crashed"},
+    {RunOutcome::Kind::ExitedWithStatus, "exited with status ", "exit status "},
+    {RunOutcome::Kind::NoResult, "wrote no result", "wrote no result"},
+    {RunOutcome::Kind::Stopped, "stopped", "stopped by the user"},
+}};
+
+std::string Worded(const RunOutcome& outcome, const char* Wording::*voice)
 {
-    switch (outcome.kind) {
-    case RunOutcome::Kind::Succeeded:
-        return "succeeded";
-    case RunOutcome::Kind::NotFound:
-        return "not found";
-    case RunOutcome::Kind::FailedToStart:
-        return "failed to start";
-    case RunOutcome::Kind::Crashed:
-        return "crashed";
-    case RunOutcome::Kind::ExitedWithStatus:
-        return "exited with status " + std::to_string(outcome.exitStatus);
-    case RunOutcome::Kind::NoResult:
-        return "wrote no result";
-    case RunOutcome::Kind::Stopped:
-        return "stopped";
+    for (const Wording& wording : Wordings) {
+        if (wording.kind != outcome.kind)
+            continue;
+        std::string text = wording.*voice;
+        if (outcome.kind == RunOutcome::Kind::ExitedWithStatus)
+            text += std::to_string(outcome.exitStatus);
+        return text;
     }
     return "unknown";
 }
 
+} // namespace
+
+std::string Describe(const RunOutcome& outcome)
+{
+    return Worded(outcome, &Wording::report);
+}
+
 std::string LogWording(const RunOutcome& outcome)
 {
-    switch (outcome.kind) {
-    case RunOutcome::Kind::Succeeded:
-        return "succeeded";
-    case RunOutcome::Kind::NotFound:
-        return "not found";
-    case RunOutcome::Kind::FailedToStart:
-        return "could not start";
-    case RunOutcome::Kind::Crashed:
-        return "crashed";
-    case RunOutcome::Kind::ExitedWithStatus:
-        return "exit status " + std::to_string(outcome.exitStatus);
-    case RunOutcome::Kind::NoResult:
-        return "wrote no result";
-    case RunOutcome::Kind::Stopped:
-        return "stopped by the user";
-    }
-    return "unknown";
+    return Worded(outcome, &Wording::log);
 }
 
 } // namespace marulo

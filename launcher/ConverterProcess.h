@@ -29,7 +29,7 @@ public:
     static constexpr int KillAfterMs = 2000;
     // Progress reports at most this often; a value held back is reported when
     // the interval is over, and the last one before the end.
-    static constexpr int ProgressIntervalMs = 100;
+    static constexpr int ProgressIntervalMs = 200;
 
     explicit ConverterProcess(QObject* parent = nullptr);
     ~ConverterProcess() override;

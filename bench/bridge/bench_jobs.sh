@@ -12,12 +12,8 @@ repeats=${2:-3}
 program="$build/bin/bench_allencode"
 [ -x "$program" ] || { echo "build the target bench_allencode first ($program)" >&2; exit 1; }
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir "$work/in" "$work/one" "$work/two"
-for i in $(seq -w 1 20); do
-  sox -n -r 44100 -b 16 -c 2 "$work/in/track$i.wav" synth 30 pinknoise sine $((200 + 10 * 10#$i)) gain -9
-done
+source "$(dirname "${BASH_SOURCE[0]}")/inputs.sh"
+mkdir "$work/one" "$work/two"
 
 # Runs one press with the given jobs and keeps its results in the folder named.
 press() {
@@ -29,8 +25,6 @@ press() {
   mv "$work/in/Zorvik"/*.mp3 "$keep/"
   echo "$seconds"
 }
-
-median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 one_times=()
 two_times=()

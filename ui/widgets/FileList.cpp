@@ -18,7 +18,7 @@ namespace {
 constexpr int RowHeight = 12;
 // A tenth of a second between repaints of a running row: smooth to the eye,
 // and cheap while a converter reports its progress many times a second.
-constexpr int RepaintInterval = 100;
+constexpr int RepaintInterval = 200;
 
 // Patterns are compared without regard to case: SONG.WAV is a WAV file.
 QList<QRegularExpression> patternsOf(const QString& mask)

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShortcut>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,6 +31,7 @@ private slots:
     void enterOpens();
     void missingPathKeepsFieldOpen();
     void escapeClosesWithoutChange();
+    void escapeIsTheFieldsFirst();
     void leavingClosesWithoutChange();
     void neverATabStop();
 
@@ -192,6 +195,23 @@ void PathEntryTest::escapeClosesWithoutChange()
     QVERIFY(!field->isVisible());
     QCOMPARE(folder(), here_);
     QVERIFY(files->hasFocus());
+}
+
+// During a conversion Esc is the window's shortcut that stops it; an open
+// path field takes its Esc first and the shortcut does not fire.
+void PathEntryTest::escapeIsTheFieldsFirst()
+{
+    QShortcut windowEsc(QKeySequence(Qt::Key_Escape), form_.get());
+    windowEsc.setContext(Qt::WindowShortcut);
+    QSignalSpy fired(&windowEsc, &QShortcut::activated);
+    QLineEdit* field = openField();
+    QVERIFY(field);
+    QTest::keyClick(field, Qt::Key_Escape);
+    QVERIFY(!field->isVisible());
+    QCOMPARE(fired.count(), 0);
+    // With the field closed, the window's Esc is back.
+    QTest::keyClick(form_.get(), Qt::Key_Escape);
+    QCOMPARE(fired.count(), 1);
 }
 
 void PathEntryTest::leavingClosesWithoutChange()

@@ -109,6 +109,17 @@ void PathEntry::offerFolders(const QString& text)
     folders_->setStringList(offers);
 }
 
+// Esc belongs to the field while it is open: the window's own Esc (which
+// stops a running conversion) must not take it first.
+bool PathEntry::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        event->accept();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
 void PathEntry::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {

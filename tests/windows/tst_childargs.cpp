@@ -19,8 +19,10 @@
 #include <string>
 #include <vector>
 
-#include <shellapi.h>
+// windows.h first: shellapi.h builds on its declarations.
 #include <windows.h>
+
+#include <shellapi.h>
 
 using namespace marulo;
 using marulo::test::Narrow;

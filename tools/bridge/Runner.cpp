@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <spawn.h>
@@ -79,6 +80,26 @@ struct Spawned {
 // and writes its messages to the bridge's own standard output and error,
 // except that its reports of progress may go to a pipe the bridge reads
 // (reportFd becomes the tool's descriptor reportSlot).
+// Whether the tool can be started: by path when it has a slash, else found
+// on the search path as posix_spawnp would find it.
+bool isInstalled(const std::string& program)
+{
+    if (program.find('/') != std::string::npos)
+        return access(program.c_str(), X_OK) == 0;
+    const char* path = std::getenv("PATH");
+    std::string_view folders = path && *path ? path : "/usr/local/bin:/usr/bin:/bin";
+    while (true) {
+        const std::size_t colon = folders.find(':');
+        const std::string_view folder = folders.substr(0, colon);
+        const std::string candidate = (folder.empty() ? std::string(".") : std::string(folder)) + "/" + program;
+        if (access(candidate.c_str(), X_OK) == 0)
+            return true;
+        if (colon == std::string_view::npos)
+            return false;
+        folders.remove_prefix(colon + 1);
+    }
+}
+
 Spawned spawnTool(const Job& job, int reportFd, int reportSlot)
 {
     std::vector<char*> argv;
@@ -213,6 +234,13 @@ int runJob(Job job)
     int reports[2] = {-1, -1};
     if (reportSlot >= 0 && pipe2(reports, O_CLOEXEC) != 0)
         refuse(std::string("cannot make a pipe for the progress reports: ") + std::strerror(errno), kStatusFailed);
+    // The start is announced before the tool runs, so no share the tool
+    // itself prints can come before it.
+    if (!isInstalled(job.program))
+        refuse("the program " + quoted(job.program) + " is not installed; install the Debian package " +
+                   quoted(job.package) + " (apt-get install " + job.package + ")",
+               kStatusMissing);
+    writeError("0.0%\n");
     const Spawned spawned = spawnTool(job, reports[1], reportSlot);
     if (reports[1] >= 0)
         close(reports[1]);
@@ -225,7 +253,6 @@ int runJob(Job job)
                    "): " + std::strerror(spawned.error),
                kStatusNotRunnable);
 
-    writeError("0.0%\n");
     if (reports[0] >= 0) {
         relayReports(job, reports[0]);
         close(reports[0]);

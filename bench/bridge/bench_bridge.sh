@@ -6,12 +6,7 @@
 #   bench/bridge/bench_bridge.sh [BUILD_DIR] [REPEATS]
 set -euo pipefail
 
-build=$(cd "${1:-build}" && pwd)
-repeats=${2:-3}
-program="$build/bin/bench_allencode"
-[ -x "$program" ] || { echo "build the target bench_allencode first ($program)" >&2; exit 1; }
-
-source "$(dirname "${BASH_SOURCE[0]}")/inputs.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/inputs.sh" "$@"
 mkdir "$work/direct"
 
 now() { date +%s.%N; }

@@ -7,12 +7,7 @@
 #   bench/bridge/bench_jobs.sh [BUILD_DIR] [REPEATS]
 set -euo pipefail
 
-build=$(cd "${1:-build}" && pwd)
-repeats=${2:-3}
-program="$build/bin/bench_allencode"
-[ -x "$program" ] || { echo "build the target bench_allencode first ($program)" >&2; exit 1; }
-
-source "$(dirname "${BASH_SOURCE[0]}")/inputs.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/inputs.sh" "$@"
 mkdir "$work/one" "$work/two"
 
 # Runs one press with the given jobs and keeps its results in the folder named.

@@ -1,5 +1,12 @@
-# Sourced by the bridge benchmarks: a temporary folder with 20 WAV files of
-# 30 s each in "$work/in" (removed on exit), and median() over lines of numbers.
+# Sourced by the bridge benchmarks with their arguments [BUILD_DIR] [REPEATS]:
+# sets build, repeats and program (bench_allencode, which must be built), makes
+# a temporary folder with 20 WAV files of 30 s each in "$work/in" (removed on
+# exit), and defines median() over lines of numbers.
+build=$(cd "${1:-build}" && pwd)
+repeats=${2:-3}
+program="$build/bin/bench_allencode"
+[ -x "$program" ] || { echo "build the target bench_allencode first ($program)" >&2; exit 1; }
+
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/in"

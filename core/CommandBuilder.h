@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/CommandLine.h"
-#include "core/EncoderSettings.h"
+#include "core/EncoderPrefixes.h"
 
 #include <optional>
 #include <string>
@@ -19,9 +19,6 @@ struct EncoderOptions {
 // Rebuilds NormalizeOption always; EncoderPrefix and OutputExtension in every
 // mode but WAV, which leaves the earlier values as they were.
 void BuildEncoderPrefix(const EncoderSettings& settings, EncoderOptions& options);
-
-// " -m " and the level as typed.
-std::string MakeNormalizeOption(const EncoderSettings& settings);
 
 CommandLine BuildNormalizeCommand(const std::string& normalizeOption, const std::string& workWavPath,
                                   const std::string& inputPath);

@@ -1,21 +1,13 @@
 #pragma once
 
 #include "core/EncodeMode.h"
+#include "core/EncoderPrefixes.h"
 
 #include <array>
+#include <iterator>
 #include <string_view>
 
 namespace marulo {
-
-// What each encode mode hands to which converter. The converters are started
-// by bare file name; the window looks for them in the tool folder.
-struct ConverterRow {
-    EncodeMode mode;
-    std::string_view encoder;         // the encoder, head of EncoderPrefix; empty: no encoder
-    std::string_view decoder;         // decode tool when Decode is set; empty: no decoding in this mode
-    std::string_view outputExtension; // of the encoded file, without a dot; empty: nothing is encoded
-    std::string_view checkedFile;     // the file looked for when the mode is chosen
-};
 
 // The seven converters the user places in the tool folder, by the file names
 // the program starts them with. The converter bridge answers to these names.
@@ -36,16 +28,69 @@ inline constexpr std::array<std::string_view, 7> ConverterExecutables{
     Converter::Flac, Converter::Ttaenc,  Converter::Normalize,
 };
 
+// The literals of the command forms.
+namespace Form {
+inline constexpr std::string_view Blank = " ";
+inline constexpr std::string_view Output = " -o ";
+inline constexpr std::string_view AacInput = " -if ";
+inline constexpr std::string_view AacOutput = " -of ";
+inline constexpr std::string_view TtaEncode = " -e ";
+inline constexpr std::string_view Decode = " -d ";
+inline constexpr std::string_view LameDecode = " --decode ";
+inline constexpr std::string_view NormalizeOutput = "-o "; // its separating blank comes on its own
+} // namespace Form
+
+// Encode command = prefix, beforeInput, input, beforeOutput, output.
+struct EncodeForm {
+    std::string_view beforeInput; // FLAC's prefix already ends in the blank
+    std::string_view beforeOutput;
+};
+
+// Decode command = decoder, option, input, beforeOutput, decoded file.
+struct DecodeForm {
+    std::string_view option;
+    std::string_view beforeOutput;
+};
+
+// Which cut of the input's name the decoded file is named after: FLAC's
+// decoder writes "<stem4>.wav" beside the input, the others the work copy.
+enum class DecodedName { WorkWav, FlacWav };
+
+// Everything one encode mode means to a conversion. The converters are
+// started by bare file name; the window looks for them in the tool folder.
+struct ConverterRow {
+    EncodeMode mode;
+    std::string_view encoder;         // the encoder, head of EncoderPrefix; empty: no encoder
+    std::string_view decoder;         // decode tool when Decode is set; empty: no decoding in this mode
+    std::string_view outputExtension; // of the encoded file, without a dot; empty: nothing is encoded
+    std::string_view checkedFile;     // the file looked for when the mode is chosen
+    std::string_view decodeMask;      // what the file list shows while decoding
+    DecodedName decodedName;
+    PrefixBuilder prefix; // nullptr: no encoder
+    EncodeForm encode;
+    DecodeForm decode;
+};
+
+// clang-format off
 // Indexed by EncodeMode.
-inline constexpr std::array<ConverterRow, EncodeModeCount> ConverterTable{{
-    {EncodeMode::Mp3, Converter::Lame, Converter::Lame, "mp3", Converter::Lame},
-    {EncodeMode::Mp2, Converter::Toolame, Converter::Lame, "mp2", Converter::Toolame},
-    {EncodeMode::Ogg, Converter::Oggenc, Converter::Lame, "ogg", Converter::Oggenc},
-    {EncodeMode::Aac, Converter::Aacenc, Converter::Lame, "aac", Converter::Aacenc},
-    {EncodeMode::Flac, Converter::Flac, Converter::Flac, "flac", Converter::Flac},
-    {EncodeMode::Tta, Converter::Ttaenc, Converter::Ttaenc, "tta", Converter::Ttaenc},
-    {EncodeMode::Wav, "", "", "", Converter::Normalize},
-}};
+inline constexpr ConverterRow ConverterTable[] = {
+    {EncodeMode::Mp3, Converter::Lame, Converter::Lame, "mp3", Converter::Lame, "*.mp1;*.mp2;*.mp3",
+     DecodedName::WorkWav, Prefix::Mp3, {Form::Blank, Form::Blank}, {Form::LameDecode, Form::Blank}},
+    {EncodeMode::Mp2, Converter::Toolame, Converter::Lame, "mp2", Converter::Toolame, "*.mp1;*.mp2;*.mp3",
+     DecodedName::WorkWav, Prefix::Mp2, {Form::Blank, Form::Blank}, {Form::LameDecode, Form::Blank}},
+    {EncodeMode::Ogg, Converter::Oggenc, Converter::Lame, "ogg", Converter::Oggenc, "*.mp1;*.mp2;*.mp3",
+     DecodedName::WorkWav, Prefix::Ogg, {Form::Blank, Form::Output}, {Form::LameDecode, Form::Blank}},
+    {EncodeMode::Aac, Converter::Aacenc, Converter::Lame, "aac", Converter::Aacenc, "*.mp1;*.mp2;*.mp3",
+     DecodedName::WorkWav, Prefix::Aac, {Form::AacInput, Form::AacOutput}, {Form::LameDecode, Form::Blank}},
+    {EncodeMode::Flac, Converter::Flac, Converter::Flac, "flac", Converter::Flac, "*.flac",
+     DecodedName::FlacWav, Prefix::Flac, {"", Form::Output}, {Form::Decode, Form::Output}},
+    {EncodeMode::Tta, Converter::Ttaenc, Converter::Ttaenc, "tta", Converter::Ttaenc, "*.tta",
+     DecodedName::WorkWav, Prefix::Tta, {Form::TtaEncode, Form::Output}, {Form::Decode, Form::Output}},
+    {EncodeMode::Wav, "", "", "", Converter::Normalize, "",
+     DecodedName::WorkWav, nullptr, {"", ""}, {"", ""}},
+};
+// clang-format on
+static_assert(std::size(ConverterTable) == EncodeModeCount, "one row per encode mode");
 
 // The row of a mode. An index outside the group (no item selected) reads as the
 // WAV row: no encoder and no decoder, so nothing but a normalise can run.

@@ -45,8 +45,9 @@ std::optional<Step> FileSteps::Begin()
     }
     if (window_.Decode()) {
         const EncodeMode mode = window_.Mode();
-        const std::string decoded = mode == EncodeMode::Flac ? FlacWavPath(names_.BaseFolder, names_.Stem4)
-                                                             : WorkWavPath(names_.BaseFolder, names_.Stem3);
+        const std::string decoded = ConverterOf(mode).decodedName == DecodedName::FlacWav
+                                        ? FlacWavPath(names_.BaseFolder, names_.Stem4)
+                                        : WorkWavPath(names_.BaseFolder, names_.Stem3);
         const std::string output = ResultName(decoded);
         auto command = BuildDecodeCommand(mode, names_.InputPath, output);
         if (!command) {

@@ -1,7 +1,9 @@
 // The decode box CB0 (CB0Click).
+#include "core/ConverterTable.h"
 #include "ui/rules/DecodeTables.h"
 #include "ui/rules/DownmixPair.h"
 #include "ui/rules/StateApplier.h"
+#include "ui/texts/FormTexts.h"
 #include "ui/widgets/FileList.h"
 #include "ui/widgets/RadioGroup.h"
 #include "ui/window/TForm1.h"
@@ -21,10 +23,10 @@ void TForm1::CB0Click()
     if (ui.CB0()->isChecked()) {
         // Marks, texts and shown states stay; the lists and buttons stay usable.
         applier.applyEnabled(DecodeTables::Locked);
-        const DecodeTables::Entry& entry = DecodeTables::Entries[index];
-        if (entry.mask) {
-            ui.FLB1()->setMask(QString::fromUtf8(entry.mask));
-            setStatusText(QString::fromUtf8(entry.text));
+        if (const char* text = DecodeTables::Entering[index]) {
+            const std::string_view mask = ConverterOf(mode).decodeMask;
+            ui.FLB1()->setMask(QString::fromUtf8(mask.data(), static_cast<qsizetype>(mask.size())));
+            setStatusText(QString::fromUtf8(text));
         }
         return;
     }

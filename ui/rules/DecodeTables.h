@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ui/rules/StateCells.h"
-#include "ui/texts/FormTexts.h"
 #include "ui/texts/StatusTexts.h"
 
 // The tables keep their hand-made columns.
@@ -31,22 +30,18 @@ inline constexpr Assign Locked[] = {
     {{UD1, UD2, UD3, UD4}, off},
 };
 
-// What the file list shows and the status bar says while decoding; WAV has no
-// row because CB0 is disabled there.
-struct Entry {
-    const char* mask;
-    const char* text;
+// What the status bar says while decoding (the file list shows the mode's
+// decode mask); WAV has none because CB0 is disabled there.
+inline constexpr const char* Entering[] = {
+    /* MP3  */ StatusTexts::DecodeMpx,
+    /* MP2  */ StatusTexts::DecodeMpx,
+    /* OGG  */ StatusTexts::DecodeMpx,
+    /* AAC  */ StatusTexts::DecodeMpx,
+    /* FLAC */ StatusTexts::DecodeFlac,
+    /* TTA  */ StatusTexts::DecodeTta,
+    /* WAV  */ nullptr,
 };
-
-inline constexpr std::array<Entry, EncodeModeCount> Entries{{
-    /* MP3  */ {FormTexts::MpxMask, StatusTexts::DecodeMpx},
-    /* MP2  */ {FormTexts::MpxMask, StatusTexts::DecodeMpx},
-    /* OGG  */ {FormTexts::MpxMask, StatusTexts::DecodeMpx},
-    /* AAC  */ {FormTexts::MpxMask, StatusTexts::DecodeMpx},
-    /* FLAC */ {FormTexts::FlacMask, StatusTexts::DecodeFlac},
-    /* TTA  */ {FormTexts::TtaMask, StatusTexts::DecodeTta},
-    /* WAV  */ {nullptr, nullptr},
-}};
+static_assert(std::size(Entering) == EncodeModeCount);
 
 // Enabled states on leaving: the final ones, so a control left locked shows off.
 inline constexpr ModeRow Enabled[] = {
@@ -102,7 +97,7 @@ struct Forced {
     bool downmixPair;   // "Mono"/"Stereo" follow "2CH -> 1CH"
 };
 
-inline constexpr std::array<Forced, EncodeModeCount> ForcedChoices{{
+inline constexpr Forced ForcedChoices[] = {
     /* MP3  */ {false, false, false},
     /* MP2  */ {false, true, false},
     /* OGG  */ {false, false, true},
@@ -110,7 +105,8 @@ inline constexpr std::array<Forced, EncodeModeCount> ForcedChoices{{
     /* FLAC */ {false, false, false},
     /* TTA  */ {true, false, false},
     /* WAV  */ {false, false, false},
-}};
+};
+static_assert(std::size(ForcedChoices) == EncodeModeCount);
 
 // Shown states on leaving; UD3 and UD4 keep what the mode gave them.
 inline constexpr ModeRow Shown[] = {
@@ -126,7 +122,7 @@ struct Leave {
     const char* textVbr;
 };
 
-inline constexpr std::array<Leave, EncodeModeCount> Leaving{{
+inline constexpr Leave Leaving[] = {
     /* MP3  */ {StatusTexts::LameEncoding, StatusTexts::LameEncoding},
     /* MP2  */ {StatusTexts::ToolameEncoding, StatusTexts::ToolameEncoding},
     /* OGG  */ {StatusTexts::OggencRecommendVbr, StatusTexts::OggencRecommendVbr},
@@ -134,7 +130,8 @@ inline constexpr std::array<Leave, EncodeModeCount> Leaving{{
     /* FLAC */ {StatusTexts::FlacEncoding, StatusTexts::FlacEncoding},
     /* TTA  */ {StatusTexts::TtaencEncoding, StatusTexts::TtaencEncoding},
     /* WAV  */ {nullptr, nullptr},
-}};
+};
+static_assert(std::size(Leaving) == EncodeModeCount);
 
 } // namespace marulo::DecodeTables
 // clang-format on

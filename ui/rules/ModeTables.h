@@ -22,7 +22,7 @@ struct Forced {
     bool downmixPair;  // "Mono"/"Stereo" follow "2CH -> 1CH"
 };
 
-inline constexpr std::array<Forced, EncodeModeCount> ForcedChoices{{
+inline constexpr Forced ForcedChoices[] = {
     /* MP3  */ {false, false, false},
     /* MP2  */ {false, false, false},
     /* OGG  */ {false, false, true},
@@ -30,7 +30,8 @@ inline constexpr std::array<Forced, EncodeModeCount> ForcedChoices{{
     /* FLAC */ {true, false, false},
     /* TTA  */ {true, true, false},
     /* WAV  */ {false, true, false},
-}};
+};
+static_assert(std::size(ForcedChoices) == EncodeModeCount);
 
 // Enabled states.
 inline constexpr ModeRow Enabled[] = {
@@ -106,7 +107,7 @@ struct Status {
     const char* absent;
 };
 
-inline constexpr std::array<Status, EncodeModeCount> StatusByMode{{
+inline constexpr Status StatusByMode[] = {
     /* MP3  */ {StatusTexts::LameEncoding, StatusTexts::LameEncoding, StatusTexts::LameNotFound},
     /* MP2  */ {StatusTexts::ToolameEncoding, StatusTexts::ToolameEncoding, StatusTexts::ToolameNotFound},
     /* OGG  */ {StatusTexts::OggencEncoding, StatusTexts::OggencEncoding, StatusTexts::OggencNotFound},
@@ -114,7 +115,8 @@ inline constexpr std::array<Status, EncodeModeCount> StatusByMode{{
     /* FLAC */ {StatusTexts::FlacEncoding, StatusTexts::FlacEncoding, StatusTexts::FlacNotFound},
     /* TTA  */ {StatusTexts::TtaencEncoding, StatusTexts::TtaencEncoding, StatusTexts::TtaencNotFound},
     /* WAV  */ {StatusTexts::NormalizeOnly, StatusTexts::NormalizeOnly, StatusTexts::NormalizeNotFound},
-}};
+};
+static_assert(std::size(StatusByMode) == EncodeModeCount);
 
 } // namespace marulo::ModeTables
 // clang-format on

@@ -2,9 +2,12 @@
 
 // The fixed texts and fonts of the main window, byte for byte, UTF-8: window
 // caption, control captions, list items and hints. The status sentences live
-// in ui/StatusTexts.h.
+// in ui/texts/StatusTexts.h.
 
+#include "core/EncodeMode.h"
 #include "ui/window/ControlNames.h"
+
+#include <iterator>
 
 namespace marulo::FormTexts {
 
@@ -58,6 +61,7 @@ inline constexpr Caption Captions[] = {
 };
 
 inline constexpr const char* ModeItems[] = {"MP3", "MP2", "OGG", "AAC", "FLAC", "TTA", "WAV"};
+static_assert(std::size(ModeItems) == EncodeModeCount);
 
 // Editable combo boxes: starting text, maximum length (0: none), list items.
 struct ComboDefault {
@@ -94,9 +98,6 @@ inline constexpr FieldDefault Fields[] = {
 
 // What the file list shows: WAV files to encode, or the files a mode decodes.
 inline constexpr const char* EncodeMask = "*.wav";
-inline constexpr const char* MpxMask = "*.mp1;*.mp2;*.mp3";
-inline constexpr const char* FlacMask = "*.flac";
-inline constexpr const char* TtaMask = "*.tta";
 
 // The label of "Quality", the decode box and its hint, by mode; nullptr leaves
 // the text as it was (the decode box in WAV, where it is disabled).
@@ -115,6 +116,7 @@ inline constexpr ModeCaptions CaptionsByMode[] = {
     /* TTA  */ {"Quality", "TTA -> WAV", "ttaenc.exe を用いて TTA -> WAV に変換します。"},
     /* WAV  */ {"Quality", nullptr, nullptr},
 };
+static_assert(std::size(CaptionsByMode) == EncodeModeCount);
 
 // The box that tells the user a value field holds no number.
 inline constexpr const char* NotANumber = "\"%1\" は数値ではありません。";

@@ -1,16 +1,15 @@
-// The channel buttons, "Normalize" and "Exit".
+// The channel buttons and "Normalize".
+#include "ui/rules/ChannelRules.h"
+#include "ui/controls/Controls.h"
+#include "ui/controls/WindowSettings.h"
 #include "ui/rules/ChannelTables.h"
 #include "ui/rules/StateApplier.h"
-#include "ui/window/TForm1.h"
-#include "ui/window/WindowSettings.h"
 
 #include <QCheckBox>
 
 namespace marulo {
 
-namespace {
-
-void ApplyChannelRule(const Controls& ui, Ctl button)
+void ChannelRule(const Controls& ui, Ctl button)
 {
     const EncodeMode mode = ReadEncodeMode(ui);
     for (const ChannelTables::ChannelRow& row : ChannelTables::Channels)
@@ -18,35 +17,9 @@ void ApplyChannelRule(const Controls& ui, Ctl button)
             ui.CB9()->setEnabled(row.downmix[ModeIndex(mode)] == Cell::on);
 }
 
-} // namespace
-
-void TForm1::RB1Click()
-{
-    ApplyChannelRule(ui, Ctl::RB1);
-}
-void TForm1::RB2Click()
-{
-    ApplyChannelRule(ui, Ctl::RB2);
-}
-void TForm1::RB3Click()
-{
-    ApplyChannelRule(ui, Ctl::RB3);
-}
-void TForm1::RB4Click()
-{
-    ApplyChannelRule(ui, Ctl::RB4);
-}
-
-void TForm1::CB4Click()
+void NormalizeRule(const Controls& ui)
 {
     StateApplier(ui).applyEnabled(ChannelTables::NormalizeFollows);
-}
-
-// During a conversion closeEvent only notes the request; the conversion rule
-// ends the program when its last file is done.
-void TForm1::B3Click()
-{
-    close();
 }
 
 } // namespace marulo

@@ -1,20 +1,21 @@
 // The decode box CB0 (CB0Click).
+#include "ui/rules/DecodeRules.h"
 #include "core/ConverterTable.h"
+#include "ui/controls/Controls.h"
+#include "ui/controls/WindowSettings.h"
 #include "ui/rules/DecodeTables.h"
 #include "ui/rules/DownmixPair.h"
 #include "ui/rules/StateApplier.h"
 #include "ui/texts/FormTexts.h"
 #include "ui/widgets/FileList.h"
 #include "ui/widgets/RadioGroup.h"
-#include "ui/window/TForm1.h"
-#include "ui/window/WindowSettings.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
 
 namespace marulo {
 
-void TForm1::CB0Click()
+const char* DecodeRule(const Controls& ui)
 {
     const EncodeMode mode = ReadEncodeMode(ui);
     const std::size_t index = ModeIndex(mode);
@@ -23,12 +24,12 @@ void TForm1::CB0Click()
     if (ui.CB0()->isChecked()) {
         // Marks, texts and shown states stay; the lists and buttons stay usable.
         applier.applyEnabled(DecodeTables::Locked);
-        if (const char* text = DecodeTables::Entering[index]) {
+        const char* text = DecodeTables::Entering[index];
+        if (text) {
             const std::string_view mask = ConverterOf(mode).decodeMask;
             ui.FLB1()->setMask(QString::fromUtf8(mask.data(), static_cast<qsizetype>(mask.size())));
-            setStatusText(QString::fromUtf8(text));
         }
-        return;
+        return text;
     }
 
     ui.FLB1()->setMask(QString::fromUtf8(FormTexts::EncodeMask));
@@ -50,8 +51,7 @@ void TForm1::CB0Click()
     applier.applyShown(DecodeTables::Shown, mode);
 
     const DecodeTables::Leave& leave = DecodeTables::Leaving[index];
-    if (const char* text = ui.CB2()->isChecked() ? leave.textVbr : leave.text)
-        setStatusText(QString::fromUtf8(text));
+    return ui.CB2()->isChecked() ? leave.textVbr : leave.text;
 }
 
 } // namespace marulo

@@ -1,6 +1,6 @@
 #include "ui/rules/DownmixPair.h"
 
-#include "ui/window/Controls.h"
+#include "ui/controls/Controls.h"
 
 #include <QCheckBox>
 #include <QRadioButton>

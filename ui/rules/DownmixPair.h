@@ -2,7 +2,7 @@
 
 namespace marulo {
 
-struct Controls;
+class Controls;
 
 // In OGG the channel buttons only show the downmix choice: "2CH -> 1CH"
 // checked leaves "Mono" enabled and checked and "Stereo" disabled; unchecked,

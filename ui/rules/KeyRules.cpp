@@ -1,9 +1,10 @@
 // Enter in the option fields, lists and check boxes: on to the next field, and
 // in the numeric fields E1, E2 and ComB6 first back within the limits.
+#include "ui/rules/KeyRules.h"
+#include "ui/controls/Controls.h"
 #include "ui/rules/ChannelTables.h"
 #include "ui/rules/StateApplier.h"
 #include "ui/texts/FormTexts.h"
-#include "ui/window/TForm1.h"
 
 #include <QAbstractScrollArea>
 #include <QComboBox>
@@ -132,25 +133,17 @@ bool NumberEnter(QWidget* window, QWidget* field, Ctl id)
 
 } // namespace
 
-bool TForm1::ComB1KeyPress(QWidget* control, QKeyEvent* event)
+bool MoveOnEnter(QWidget* window, QWidget* control, const QKeyEvent* event)
 {
     if (!IsEnter(event))
         return false;
-    MoveFocusToNextField(this, control);
+    MoveFocusToNextField(window, control);
     return true;
 }
 
-bool TForm1::E1KeyPress(QKeyEvent* event)
+bool NumberFieldEnter(QWidget* window, const Controls& ui, Ctl field, const QKeyEvent* event)
 {
-    return IsEnter(event) && NumberEnter(this, ui.E1(), Ctl::E1);
-}
-bool TForm1::E2KeyPress(QKeyEvent* event)
-{
-    return IsEnter(event) && NumberEnter(this, ui.E2(), Ctl::E2);
-}
-bool TForm1::ComB6KeyPress(QKeyEvent* event)
-{
-    return IsEnter(event) && NumberEnter(this, ui.ComB6(), Ctl::ComB6);
+    return IsEnter(event) && NumberEnter(window, ui.widget(field), field);
 }
 
 } // namespace marulo

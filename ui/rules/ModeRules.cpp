@@ -1,11 +1,12 @@
 // Choosing an encode mode (RG1Click).
+#include "ui/rules/ModeRules.h"
 #include "core/ConverterTable.h"
+#include "ui/controls/Controls.h"
+#include "ui/controls/WindowSettings.h"
 #include "ui/rules/DownmixPair.h"
 #include "ui/rules/ModeTables.h"
 #include "ui/rules/StateApplier.h"
 #include "ui/texts/FormTexts.h"
-#include "ui/window/TForm1.h"
-#include "ui/window/WindowSettings.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -13,7 +14,7 @@
 
 namespace marulo {
 
-void TForm1::RG1Click()
+const char* ModeRule(const Controls& ui, const ConverterCheck& converterPresent)
 {
     const EncodeMode mode = ReadEncodeMode(ui);
     const std::size_t index = ModeIndex(mode);
@@ -46,10 +47,9 @@ void TForm1::RG1Click()
     // 4. The converter in the tool folder captured at activation, not the
     // folder the list shows now.
     const ModeTables::Status& status = ModeTables::StatusByMode[index];
-    const char* text = !ConverterPresent(ConverterOf(mode).checkedFile) ? status.absent
-                       : ui.CB2()->isChecked()                          ? status.presentVbr
-                                                                        : status.present;
-    setStatusText(QString::fromUtf8(text));
+    return !converterPresent(ConverterOf(mode).checkedFile) ? status.absent
+           : ui.CB2()->isChecked()                          ? status.presentVbr
+                                                            : status.present;
 }
 
 } // namespace marulo

@@ -1,9 +1,10 @@
 // The rate-control boxes: "VBR", "ABR", "Bitrate Set (F)", "2CH -> 1CH".
+#include "ui/rules/RateRules.h"
+#include "ui/controls/Controls.h"
+#include "ui/controls/WindowSettings.h"
 #include "ui/rules/DownmixPair.h"
 #include "ui/rules/RateTables.h"
 #include "ui/rules/StateApplier.h"
-#include "ui/window/TForm1.h"
-#include "ui/window/WindowSettings.h"
 
 #include <QCheckBox>
 
@@ -34,41 +35,39 @@ const char* ApplyRateRule(const Controls& ui, Ctl box, EncodeMode mode, bool che
 
 } // namespace
 
-void TForm1::CB2Click()
+const char* VbrRule(const Controls& ui)
 {
     const EncodeMode mode = ReadEncodeMode(ui);
     if (!RateTables::Acts(Ctl::CB2, mode))
-        return;
+        return nullptr;
     const bool checked = ui.CB2()->isChecked();
     // The interlock: unchecking "ABR" runs its rule nested; all it sets is set
     // again here. In AAC "ABR" is disabled and keeps its mark.
     if (checked && mode != EncodeMode::Aac)
         ui.CB3()->setChecked(false);
     // Unchecked takes the constant-bitrate row without looking at "ABR".
-    if (const char* text = ApplyRateRule(ui, Ctl::CB2, mode, checked, checked ? Rate::Vbr : Rate::Neither))
-        setStatusText(QString::fromUtf8(text));
+    return ApplyRateRule(ui, Ctl::CB2, mode, checked, checked ? Rate::Vbr : Rate::Neither);
 }
 
-void TForm1::CB3Click()
+const char* AbrRule(const Controls& ui)
 {
     const EncodeMode mode = ReadEncodeMode(ui);
     if (!RateTables::Acts(Ctl::CB3, mode))
-        return;
+        return nullptr;
     const bool checked = ui.CB3()->isChecked();
     if (checked)
         ui.CB2()->setChecked(false);
-    if (const char* text = ApplyRateRule(ui, Ctl::CB3, mode, checked, checked ? Rate::Abr : Rate::Neither))
-        setStatusText(QString::fromUtf8(text));
+    return ApplyRateRule(ui, Ctl::CB3, mode, checked, checked ? Rate::Abr : Rate::Neither);
 }
 
-void TForm1::CB8Click()
+void BitrateRangeRule(const Controls& ui)
 {
     if (!RateTables::Acts(Ctl::CB8, ReadEncodeMode(ui)))
         return;
     StateApplier(ui).applyEnabled(RateTables::BitrateRange);
 }
 
-void TForm1::CB9Click()
+void DownmixRule(const Controls& ui)
 {
     if (!RateTables::Acts(Ctl::CB9, ReadEncodeMode(ui)))
         return;

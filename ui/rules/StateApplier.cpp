@@ -1,8 +1,8 @@
 #include "ui/rules/StateApplier.h"
 
+#include "ui/controls/Controls.h"
 #include "ui/widgets/RadioGroup.h"
 #include "ui/widgets/UpDown.h"
-#include "ui/window/Controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -6,7 +6,7 @@ class QWidget;
 
 namespace marulo {
 
-struct Controls;
+class Controls;
 
 // Walks the state tables over the real controls. Cells that follow a check
 // mark read it at the moment they are applied, so a table applied after a

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/EncodeMode.h"
-#include "ui/window/ControlNames.h"
+#include "ui/controls/ControlNames.h"
 
 #include <array>
 #include <cstddef>

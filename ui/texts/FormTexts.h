@@ -5,7 +5,7 @@
 // in ui/texts/StatusTexts.h.
 
 #include "core/EncodeMode.h"
-#include "ui/window/ControlNames.h"
+#include "ui/controls/ControlNames.h"
 
 #include <iterator>
 

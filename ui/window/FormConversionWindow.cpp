@@ -1,11 +1,11 @@
 #include "ui/window/FormConversionWindow.h"
 
+#include "ui/controls/Controls.h"
+#include "ui/controls/WindowSettings.h"
 #include "ui/texts/RunTexts.h"
 #include "ui/widgets/FileList.h"
 #include "ui/widgets/FolderList.h"
-#include "ui/window/Controls.h"
 #include "ui/window/TForm1.h"
-#include "ui/window/WindowSettings.h"
 
 #include <QCheckBox>
 

@@ -5,7 +5,7 @@
 namespace marulo {
 
 class TForm1;
-struct Controls;
+class Controls;
 
 // The main window as the conversion sees it. Every call reads the controls
 // anew, so a switch the user changes while a converter runs counts from the

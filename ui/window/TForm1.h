@@ -3,8 +3,8 @@
 #include "core/CommandBuilder.h"
 #include "core/RunPolicy.h"
 #include "launcher/RunLog.h"
+#include "ui/controls/Controls.h"
 #include "ui/settings/Settings.h"
-#include "ui/window/Controls.h"
 #include "ui/window/OpenLocation.h"
 
 #include <QString>
@@ -29,7 +29,7 @@ class Harness;
 // event; they are defined in several files, one concept each:
 //   window/TForm1.cpp     construction, activation, close handling
 //   window/FormLayout.cpp the controls, their places, texts and defaults
-//   rules/ModeRules.cpp … the click and key rules of the window
+//   window/FormRules.cpp  the click and key rules, handed to ui/rules
 //   window/ConversionRules.cpp "Single Encode" and "ALL Encode"
 class TForm1 : public QWidget {
     Q_OBJECT

@@ -5,7 +5,7 @@
 
 namespace marulo {
 
-struct Controls;
+class Controls;
 
 // The window's values as a conversion reads them: texts as the controls show
 // them, check marks as they stand, disabled and hidden controls all the same.

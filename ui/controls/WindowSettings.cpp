@@ -1,7 +1,7 @@
-#include "ui/window/WindowSettings.h"
+#include "ui/controls/WindowSettings.h"
 
+#include "ui/controls/Controls.h"
 #include "ui/widgets/RadioGroup.h"
-#include "ui/window/Controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

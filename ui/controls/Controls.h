@@ -1,11 +1,11 @@
 #pragma once
 
+#include "ui/controls/ControlNames.h"
 #include "ui/widgets/DriveSelector.h"
 #include "ui/widgets/FileList.h"
 #include "ui/widgets/FolderList.h"
 #include "ui/widgets/RadioGroup.h"
 #include "ui/widgets/UpDown.h"
-#include "ui/window/ControlNames.h"
 
 #include <QCheckBox>
 #include <QComboBox>

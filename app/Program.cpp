@@ -3,7 +3,7 @@
 #include "app/LocationOpener.h"
 #include "app/SingleInstance.h"
 #include "app/StartArguments.h"
-#include "ui/settings/Settings.h"
+#include "launcher/UserSettings.h"
 #include "ui/texts/FormTexts.h"
 #include "ui/window/TForm1.h"
 

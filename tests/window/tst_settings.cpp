@@ -2,7 +2,7 @@
 // broken and unwritable files; the remembered folder, written at exit and
 // chosen at start unless the command line names one; the dialog's
 // controls by name, from Ctrl+, and from the menu of the window's free area.
-#include "ui/settings/Settings.h"
+#include "launcher/UserSettings.h"
 #include "ui/widgets/FolderList.h"
 #include "ui/window/TForm1.h"
 

@@ -5,28 +5,76 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QThread>
 #include <QVBoxLayout>
 
-#include <iterator>
-
 namespace marulo {
 
 namespace {
 
-// The combo box's rows follow the order of ExistingResults.
-static_assert(std::size(SettingsTexts::ExistingItems) == 3);
-int rowOf(ExistingResults existing)
+// The control of one setting, showing its value; the row's label beside it,
+// except for a check box, which carries its own.
+QWidget* MakeControl(const SettingDeclaration& setting, const QVariant& value, QWidget* parent)
 {
-    return static_cast<int>(existing);
+    QWidget* control = nullptr;
+    switch (setting.type) {
+    case SettingType::Int: {
+        auto* spin = new QSpinBox(parent);
+        spin->setRange(static_cast<int>(setting.lower), static_cast<int>(SettingUpper(setting)));
+        spin->setValue(value.toInt());
+        control = spin;
+        break;
+    }
+    case SettingType::Double: {
+        auto* spin = new QDoubleSpinBox(parent);
+        spin->setRange(setting.lower, SettingUpper(setting));
+        spin->setValue(value.toDouble());
+        control = spin;
+        break;
+    }
+    case SettingType::Bool: {
+        auto* box = new QCheckBox(QString::fromUtf8(setting.label), parent);
+        box->setChecked(value.toBool());
+        control = box;
+        break;
+    }
+    case SettingType::Choice: {
+        auto* combo = new QComboBox(parent);
+        for (const SettingChoice& choice : setting.choices)
+            combo->addItem(QString::fromUtf8(choice.label));
+        combo->setCurrentIndex(value.toInt());
+        control = combo;
+        break;
+    }
+    case SettingType::Text:
+        control = new QLineEdit(value.toString(), parent);
+        break;
+    }
+    control->setObjectName(QString::fromUtf8(setting.name));
+    return control;
 }
-ExistingResults existingOf(int row)
+
+QVariant ValueOf(const SettingDeclaration& setting, const QWidget* control)
 {
-    return static_cast<ExistingResults>(row);
+    switch (setting.type) {
+    case SettingType::Int:
+        return static_cast<const QSpinBox*>(control)->value();
+    case SettingType::Double:
+        return static_cast<const QDoubleSpinBox*>(control)->value();
+    case SettingType::Bool:
+        return static_cast<const QCheckBox*>(control)->isChecked();
+    case SettingType::Choice:
+        return static_cast<const QComboBox*>(control)->currentIndex();
+    case SettingType::Text:
+        return static_cast<const QLineEdit*>(control)->text();
+    }
+    return {};
 }
 
 } // namespace
@@ -37,22 +85,22 @@ SettingsDialog::SettingsDialog(const UserSettings& current, QWidget* parent) : Q
     setObjectName(QStringLiteral("SettingsDialog"));
     setWindowTitle(QString::fromUtf8(DialogCaption));
 
-    jobs_ = new QSpinBox(this);
-    jobs_->setObjectName(QStringLiteral("Jobs"));
-    jobs_->setRange(1, MaxJobs());
-    jobs_->setValue(current.policy.jobs);
-    auto* hint = new QLabel(QString::fromUtf8(JobsHint).arg(QThread::idealThreadCount()), this);
-    hint->setObjectName(QStringLiteral("JobsHint"));
-
-    existing_ = new QComboBox(this);
-    existing_->setObjectName(QStringLiteral("ExistingResults"));
-    for (const char* item : ExistingItems)
-        existing_->addItem(QString::fromUtf8(item));
-    existing_->setCurrentIndex(rowOf(current.policy.existing));
-
-    remember_ = new QCheckBox(QString::fromUtf8(RememberLabel), this);
-    remember_->setObjectName(QStringLiteral("RememberFolder"));
-    remember_->setChecked(current.rememberFolder);
+    auto* form = new QFormLayout;
+    for (const SettingDeclaration& setting : SettingDeclarations()) {
+        if (!setting.label)
+            continue;
+        QWidget* control = MakeControl(setting, setting.get(current), this);
+        rows_.emplace_back(&setting, control);
+        if (setting.type == SettingType::Bool)
+            form->addRow(control);
+        else
+            form->addRow(QString::fromUtf8(setting.label), control);
+        if (setting.hint) {
+            auto* hint = new QLabel(QString::fromUtf8(setting.hint).arg(QThread::idealThreadCount()), this);
+            hint->setObjectName(QString::fromUtf8(setting.name) + QStringLiteral("Hint"));
+            form->addRow(QString(), hint);
+        }
+    }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8(Ok));
@@ -60,11 +108,6 @@ SettingsDialog::SettingsDialog(const UserSettings& current, QWidget* parent) : Q
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    auto* form = new QFormLayout;
-    form->addRow(QString::fromUtf8(JobsLabel), jobs_);
-    form->addRow(QString(), hint);
-    form->addRow(QString::fromUtf8(ExistingLabel), existing_);
-    form->addRow(remember_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
@@ -73,9 +116,8 @@ SettingsDialog::SettingsDialog(const UserSettings& current, QWidget* parent) : Q
 UserSettings SettingsDialog::chosen() const
 {
     UserSettings settings = current_;
-    settings.policy.jobs = jobs_->value();
-    settings.policy.existing = existingOf(existing_->currentIndex());
-    settings.rememberFolder = remember_->isChecked();
+    for (const auto& [setting, control] : rows_)
+        setting->set(settings, ValueOf(*setting, control));
     return settings;
 }
 

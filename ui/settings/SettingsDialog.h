@@ -1,19 +1,19 @@
 #pragma once
 
-#include "ui/settings/Settings.h"
+#include "launcher/SettingDeclarations.h"
+#include "launcher/UserSettings.h"
 
 #include <QDialog>
 
-class QCheckBox;
-class QComboBox;
-class QSpinBox;
+#include <utility>
+#include <vector>
 
 namespace marulo {
 
-// The settings dialog: parallel conversions (Jobs), what to do with a result
-// that already exists (ExistingResults) and whether to start in the last
-// opened folder (RememberFolder). It shows the settings in force and hands
-// back what the user chose; keeping and applying them is the window's.
+// The settings dialog: one row for each declared setting that has a label
+// (launcher/SettingDeclarations.cpp), in the order declared. It shows the
+// settings in force and hands back what the user chose; keeping and applying
+// them is the window's.
 class SettingsDialog : public QDialog {
     Q_OBJECT
 
@@ -26,9 +26,7 @@ public:
 
 private:
     UserSettings current_;
-    QSpinBox* jobs_ = nullptr;
-    QComboBox* existing_ = nullptr;
-    QCheckBox* remember_ = nullptr;
+    std::vector<std::pair<const SettingDeclaration*, QWidget*>> rows_;
 };
 
 } // namespace marulo

@@ -3,8 +3,8 @@
 #include "core/CommandBuilder.h"
 #include "core/RunPolicy.h"
 #include "launcher/RunLog.h"
+#include "launcher/UserSettings.h"
 #include "ui/controls/Controls.h"
-#include "ui/settings/Settings.h"
 #include "ui/window/OpenLocation.h"
 
 #include <QString>

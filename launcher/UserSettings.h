@@ -19,6 +19,10 @@ struct UserSettings {
 // The most converters "ALL Encode" may run at once: four per processor.
 int MaxJobs();
 
+// Every setting at its declared default (launcher/SettingDeclarations.cpp);
+// the same as UserSettings{}.
+UserSettings DefaultSettings();
+
 // $XDG_CONFIG_HOME/marulo/marulo.conf, or ~/.config/marulo/marulo.conf when
 // the variable is unset, empty or not an absolute path.
 QString SettingsFilePath();

@@ -1,0 +1,113 @@
+#include "launcher/SettingDeclarations.h"
+
+#include "launcher/UserSettings.h"
+
+#include <QThread>
+
+#include <algorithm>
+
+namespace marulo {
+
+namespace {
+
+// In the order of ExistingResults.
+constexpr SettingChoice ExistingChoices[] = {
+    {"overwrite", "上書きする"},
+    {"skip", "そのファイルは変換しない"},
+    {"number", "番号を付けて両方残す"},
+};
+
+// clang-format off
+const SettingDeclaration Declarations[] = {
+    {"conversion", "jobs", SettingType::Int, "1", 1, 0, 4, {},
+     "同時に変換するファイルの数", "( この PC のプロセッサ数 : %1 )", "Jobs",
+     [](const UserSettings& s) { return QVariant(s.policy.jobs); },
+     [](UserSettings& s, const QVariant& v) { s.policy.jobs = v.toInt(); }},
+    {"conversion", "existing", SettingType::Choice, "overwrite", 0, 0, 0, ExistingChoices,
+     "変換後のファイルが既にある時", nullptr, "ExistingResults",
+     [](const UserSettings& s) { return QVariant(static_cast<int>(s.policy.existing)); },
+     [](UserSettings& s, const QVariant& v) { s.policy.existing = static_cast<ExistingResults>(v.toInt()); }},
+    {"start", "rememberFolder", SettingType::Bool, "false", 0, 0, 0, {},
+     "前回開いていたフォルダで起動する", nullptr, "RememberFolder",
+     [](const UserSettings& s) { return QVariant(s.rememberFolder); },
+     [](UserSettings& s, const QVariant& v) { s.rememberFolder = v.toBool(); }},
+    // Written at exit, with remember on; never shown.
+    {"start", "lastFolder", SettingType::Text, "", 0, 0, 0, {}, nullptr, nullptr, nullptr,
+     [](const UserSettings& s) { return QVariant(s.lastFolder); },
+     [](UserSettings& s, const QVariant& v) { s.lastFolder = v.toString(); }},
+};
+// clang-format on
+
+QVariant InRange(const SettingDeclaration& setting, bool isNumber, double value, QVariant typed)
+{
+    return isNumber && value >= setting.lower && value <= SettingUpper(setting) ? typed : QVariant();
+}
+
+} // namespace
+
+std::span<const SettingDeclaration> SettingDeclarations()
+{
+    return Declarations;
+}
+
+QString SettingKey(const SettingDeclaration& setting)
+{
+    return QString::fromUtf8(setting.section) + QLatin1Char('/') + QString::fromUtf8(setting.key);
+}
+
+double SettingUpper(const SettingDeclaration& setting)
+{
+    if (setting.upperPerProcessor > 0)
+        return setting.upperPerProcessor * std::max(1, QThread::idealThreadCount());
+    return setting.upper;
+}
+
+QVariant ParseSetting(const SettingDeclaration& setting, const QString& text)
+{
+    const QString word = text.trimmed();
+    bool isNumber = false;
+    switch (setting.type) {
+    case SettingType::Int: {
+        const int value = word.toInt(&isNumber);
+        return InRange(setting, isNumber, value, QVariant(value));
+    }
+    case SettingType::Double: {
+        const double value = word.toDouble(&isNumber);
+        return InRange(setting, isNumber, value, QVariant(value));
+    }
+    // Only the two words a written file holds; "yes", "1" and the like are neither.
+    case SettingType::Bool:
+        if (word == QLatin1String("true") || word == QLatin1String("false"))
+            return QVariant(word == QLatin1String("true"));
+        return {};
+    case SettingType::Choice:
+        for (std::size_t i = 0; i < setting.choices.size(); ++i)
+            if (word == QLatin1String(setting.choices[i].word))
+                return QVariant(static_cast<int>(i));
+        return {};
+    case SettingType::Text:
+        return QVariant(text);
+    }
+    return {};
+}
+
+QString SettingText(const SettingDeclaration& setting, const QVariant& value)
+{
+    switch (setting.type) {
+    case SettingType::Int:
+        return QString::number(value.toInt());
+    case SettingType::Double:
+        return QString::number(value.toDouble());
+    case SettingType::Bool:
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    case SettingType::Choice: {
+        const auto index = static_cast<std::size_t>(value.toInt());
+        return QLatin1String(setting.choices[index < setting.choices.size() ? index : 0].word);
+    }
+    case SettingType::Text:
+        return value.toString();
+    }
+    return {};
+}
+
+} // namespace marulo

@@ -1,0 +1,95 @@
+#include "launcher/UserSettings.h"
+
+#include "launcher/SettingDeclarations.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace marulo {
+
+namespace {
+
+const SettingDeclaration& Declared(const char* key)
+{
+    for (const SettingDeclaration& setting : SettingDeclarations())
+        if (qstrcmp(setting.key, key) == 0)
+            return setting;
+    Q_UNREACHABLE();
+}
+
+bool written(QSettings& file)
+{
+    file.sync();
+    return file.status() == QSettings::NoError;
+}
+
+} // namespace
+
+int MaxJobs()
+{
+    return static_cast<int>(SettingUpper(Declared("jobs")));
+}
+
+QString SettingsFilePath()
+{
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    // Relative paths in the variable are to be ignored, as the base directory rules say.
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::home().filePath(QStringLiteral(".config"));
+    return QDir(base).filePath(QStringLiteral("marulo/marulo.conf"));
+}
+
+UserSettings DefaultSettings()
+{
+    UserSettings settings;
+    for (const SettingDeclaration& setting : SettingDeclarations())
+        setting.set(settings, ParseSetting(setting, QString::fromUtf8(setting.defaultText)));
+    return settings;
+}
+
+UserSettings LoadSettings(const QString& path)
+{
+    UserSettings settings = DefaultSettings();
+    // QSettings would read a missing file as empty anyway; the check keeps it
+    // from touching anything at all.
+    if (!QFileInfo(path).isFile())
+        return settings;
+    const QSettings file(path, QSettings::IniFormat);
+    for (const SettingDeclaration& setting : SettingDeclarations()) {
+        const QVariant value = ParseSetting(setting, file.value(SettingKey(setting)).toString());
+        if (value.isValid())
+            setting.set(settings, value);
+    }
+    return settings;
+}
+
+// An empty text is not written: the remembered folder stays until another is.
+bool SaveSettings(const UserSettings& settings, const QString& path)
+{
+    QSettings file(path, QSettings::IniFormat);
+    for (const SettingDeclaration& setting : SettingDeclarations()) {
+        const QString text = SettingText(setting, setting.get(settings));
+        if (setting.type != SettingType::Text || !text.isEmpty())
+            file.setValue(SettingKey(setting), text);
+    }
+    return written(file);
+}
+
+bool SaveLastFolder(const QString& folder, const QString& path)
+{
+    QSettings file(path, QSettings::IniFormat);
+    file.setValue(SettingKey(Declared("lastFolder")), folder);
+    return written(file);
+}
+
+QString StartFolder(const UserSettings& settings, const QString& argumentFolder)
+{
+    if (!argumentFolder.isEmpty())
+        return argumentFolder;
+    if (settings.rememberFolder && !settings.lastFolder.isEmpty() && QFileInfo(settings.lastFolder).isDir())
+        return settings.lastFolder;
+    return {};
+}
+
+} // namespace marulo

@@ -1,58 +1,26 @@
 #include "ui/widgets/FileList.h"
 
+#include "launcher/FolderListing.h"
 #include "ui/widgets/ListRows.h"
 #include "ui/widgets/ProgressRowDelegate.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
-#include <QRegularExpression>
-#include <QTimer>
-
-#include <algorithm>
 
 namespace marulo {
 
 namespace {
 
 constexpr int RowHeight = 12;
-// A tenth of a second between repaints of a running row: smooth to the eye,
-// and cheap while a converter reports its progress many times a second.
-constexpr int RepaintInterval = 200;
-
-// Patterns are compared without regard to case: SONG.WAV is a WAV file.
-QList<QRegularExpression> patternsOf(const QString& mask)
-{
-    QList<QRegularExpression> patterns;
-    for (const QString& part : mask.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        const QString pattern = part.trimmed();
-        if (pattern.isEmpty())
-            continue;
-        patterns.append(QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern),
-                                           QRegularExpression::CaseInsensitiveOption));
-    }
-    return patterns;
-}
-
-bool matchesAny(const QString& name, const QList<QRegularExpression>& patterns)
-{
-    return std::any_of(patterns.begin(), patterns.end(),
-                       [&name](const QRegularExpression& p) { return p.match(name).hasMatch(); });
-}
 
 } // namespace
 
-FileList::FileList(QWidget* parent)
-    : QListWidget(parent),
-      watcher_(new QFileSystemWatcher(this)),
-      repaintTimer_(new QTimer(this))
+FileList::FileList(QWidget* parent) : QListWidget(parent), watcher_(new QFileSystemWatcher(this))
 {
     setItemDelegate(new ProgressRowDelegate(
         [this](const QModelIndex& index) { return progress_.isEmpty() ? std::nullopt : progress(pathAt(index)); },
         this));
-    repaintTimer_->setSingleShot(true);
-    repaintTimer_->setInterval(RepaintInterval);
-    connect(repaintTimer_, &QTimer::timeout, this, &FileList::repaintChanged);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
     connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &FileList::refresh);
@@ -78,19 +46,7 @@ void FileList::setMask(const QString& mask)
 
 void FileList::refresh()
 {
-    QStringList names;
-    if (!directory_.isEmpty()) {
-        const QList<QRegularExpression> patterns = patternsOf(mask_);
-        const QFileInfoList entries = QDir(directory_).entryInfoList(QDir::Files | QDir::NoDotAndDotDot);
-        for (const QFileInfo& entry : entries) {
-            if (matchesAny(entry.fileName(), patterns))
-                names.append(entry.fileName());
-        }
-    }
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        const int folded = a.compare(b, Qt::CaseInsensitive);
-        return folded != 0 ? folded < 0 : a < b;
-    });
+    const QStringList names = ListFolder(directory_, mask_);
 
     // Files that come and go around the selection leave it and the scroll
     // position alone. A selected file that goes takes the selection with it:
@@ -132,33 +88,22 @@ void FileList::setProgress(const QString& path, double percent)
     if (found != progress_.constEnd() && *found == percent)
         return;
     progress_.insert(path, percent);
-    markChanged(path);
+    repaintRow(path);
 }
 
 void FileList::clearProgress(const QString& path)
 {
     if (progress_.remove(path) > 0)
-        markChanged(path);
+        repaintRow(path);
 }
 
-void FileList::markChanged(const QString& path)
+void FileList::repaintRow(const QString& path)
 {
-    changed_.insert(path);
-    if (!repaintTimer_->isActive())
-        repaintTimer_->start();
-}
-
-void FileList::repaintChanged()
-{
-    const QDir folder(directory_);
-    for (const QString& path : std::as_const(changed_)) {
-        const QFileInfo file(path);
-        if (directory_.isEmpty() || QDir(file.absolutePath()) != folder)
-            continue;
-        for (QListWidgetItem* shown : findItems(file.fileName(), Qt::MatchFixedString | Qt::MatchCaseSensitive))
-            viewport()->update(visualItemRect(shown));
-    }
-    changed_.clear();
+    const QFileInfo file(path);
+    if (directory_.isEmpty() || QDir(file.absolutePath()) != QDir(directory_))
+        return;
+    for (QListWidgetItem* shown : findItems(file.fileName(), Qt::MatchFixedString | Qt::MatchCaseSensitive))
+        viewport()->update(visualItemRect(shown));
 }
 
 QString FileList::pathAt(const QModelIndex& index) const

@@ -2,20 +2,18 @@
 
 #include <QHash>
 #include <QListWidget>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
 class QFileSystemWatcher;
-class QTimer;
 
 namespace marulo {
 
-// The file list: the plain files of one folder that match a mask of one or
-// more patterns separated by ";" (extensions compared without regard to case),
-// sorted by name, at most one selected. Follows changes on disk by itself.
+// The file list: the files of one folder that match a mask, as ListFolder
+// (launcher/FolderListing.h) gives them, at most one selected. Follows changes
+// on disk by itself.
 class FileList : public QListWidget {
     Q_OBJECT
 
@@ -48,17 +46,15 @@ public:
     QString pathAt(const QModelIndex& index) const;
 
 private:
-    // Repaints the rows whose share changed since the last time, at most ten
-    // times a second however often the converters report.
-    void markChanged(const QString& path);
-    void repaintChanged();
+    // Repaints the row of that file where the list shows it. The converters'
+    // reports come at most five times a second (ConverterProcess), and the
+    // repaints of one turn of the event loop are drawn together.
+    void repaintRow(const QString& path);
 
     QString directory_;
     QString mask_;
     QHash<QString, double> progress_; // by full path
     QFileSystemWatcher* watcher_ = nullptr;
-    QSet<QString> changed_; // paths whose row waits for a repaint
-    QTimer* repaintTimer_ = nullptr;
 };
 
 } // namespace marulo

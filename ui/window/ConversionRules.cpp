@@ -1,7 +1,8 @@
 #include "core/ConversionJob.h"
 #include "core/FileOperations.h"
+#include "launcher/ProcessRunner.h"
+#include "ui/widgets/FileList.h"
 #include "ui/window/FormConversionWindow.h"
-#include "ui/window/ProcessRunner.h"
 #include "ui/window/TForm1.h"
 
 #include <QEventLoop>
@@ -23,7 +24,12 @@ void TForm1::runConversion(void (ConversionJob::*press)())
     conversionRunning_ = true;
     {
         FormConversionWindow window(*this, ui);
-        ProcessRunner runner(*ui.FLB1(), runLog_);
+        ProcessRunner runner(runLog_, [list = ui.FLB1()](const QString& path, std::optional<double> percent) {
+            if (percent)
+                list->setProgress(path, *percent);
+            else
+                list->clearProgress(path);
+        });
         LocalFileOperations files;
         // The run keeps the policy of its press.
         ConversionJob job(window, runner, files, heldOptions_, runPolicy_);

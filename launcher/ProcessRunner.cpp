@@ -1,8 +1,7 @@
-#include "ui/window/ProcessRunner.h"
+#include "launcher/ProcessRunner.h"
 
 #include "launcher/ConverterProcess.h"
 #include "launcher/RunLog.h"
-#include "ui/widgets/FileList.h"
 
 #include <QDateTime>
 
@@ -20,12 +19,12 @@ QStringList Lines(const std::vector<std::string>& lines)
 
 } // namespace
 
-ProcessRunner::ProcessRunner(FileList& fileList, RunLog& log) : fileList_(fileList), log_(log) {}
+ProcessRunner::ProcessRunner(RunLog& log, ProgressShown progress) : log_(log), progress_(std::move(progress)) {}
 
 ProcessRunner::~ProcessRunner()
 {
     for (auto& [id, step] : running_)
-        fileList_.clearProgress(step.inputPath);
+        progress_(step.inputPath, std::nullopt);
 }
 
 void ProcessRunner::Start(const StepStart& step, Done done)
@@ -49,7 +48,7 @@ void ProcessRunner::Start(const StepStart& step, Done done)
     const qint64 logId = entry.logId;
     const QString inputPath = entry.inputPath;
     process.setOnProgress([this, logId, inputPath](double percent) {
-        fileList_.setProgress(inputPath, percent);
+        progress_(inputPath, percent);
         log_.progress(logId, percent);
     });
     process.setOnFinished([done = std::move(done)](const RunOutcome& outcome) { done(outcome); });
@@ -63,7 +62,7 @@ void ProcessRunner::Ended(int id, const RunOutcome& verdict)
     Running& step = found->second;
     log_.finish(step.logId, QString::fromStdString(LogWording(verdict)), !verdict.succeeded(),
                 verdict.succeeded() ? QStringList() : Lines(verdict.lastOutput));
-    fileList_.clearProgress(step.inputPath);
+    progress_(step.inputPath, std::nullopt);
     // Ended() is reached from inside the process's own report: it goes once
     // that report has returned.
     step.process.release()->deleteLater();

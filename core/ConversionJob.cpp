@@ -14,11 +14,11 @@ struct ConversionJob::FileRun {
 };
 
 ConversionJob::ConversionJob(ConversionWindow& window, StepRunner& runner, FileOperations& files,
-                             EncoderOptions& heldOptions, RunPolicy policy)
+                             const EncoderOptions& previous, RunPolicy policy)
     : window_(window),
       runner_(runner),
       files_(files),
-      options_(heldOptions),
+      options_(previous),
       policy_(policy)
 {
     policy_.jobs = std::max(1, policy_.jobs);

@@ -30,12 +30,13 @@ struct RunSummary {
 // one job it is exactly the old sequence: each file's steps in order, one file
 // after another. With more, up to `jobs` files run at once, started strictly
 // in list order, and a file that could write the same path as a running one
-// (ShareALane) waits for it. The options are held by the caller from one
-// press to the next: mode WAV builds no encoder prefix and keeps the one of
-// the press before.
+// (ShareALane) waits for it. Each press takes one snapshot of the window's
+// settings and builds its options from it, on top of the options of the press
+// before (`previous`, which the caller keeps from one press to the next):
+// mode WAV builds no encoder prefix and keeps the earlier one.
 class ConversionJob {
 public:
-    ConversionJob(ConversionWindow& window, StepRunner& runner, FileOperations& files, EncoderOptions& heldOptions,
+    ConversionJob(ConversionWindow& window, StepRunner& runner, FileOperations& files, const EncoderOptions& previous,
                   RunPolicy policy = {});
     ~ConversionJob();
 
@@ -49,6 +50,8 @@ public:
     bool finished() const { return finished_; }
     void setOnFinished(std::function<void()> onFinished) { onFinished_ = std::move(onFinished); }
     const RunSummary& summary() const { return summary_; }
+    // The options of the last press, for the caller to keep for the next job.
+    const EncoderOptions& options() const { return options_; }
 
 private:
     struct FileRun;
@@ -67,7 +70,7 @@ private:
     ConversionWindow& window_;
     StepRunner& runner_;
     FileOperations& files_;
-    EncoderOptions& options_;
+    EncoderOptions options_;
     RunPolicy policy_;
 
     std::string baseFolder_;

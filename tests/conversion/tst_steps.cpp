@@ -235,7 +235,7 @@ void ConversionJobTest::wavModeKeepsTheEarlierPrefix()
     rig.window.selected = "/music/song.wav";
     rig.window.settings.bitrate = "192";
     rig.Single();
-    const EncoderOptions afterMp3 = rig.held;
+    const EncoderOptions afterMp3 = rig.job.options();
 
     rig.window.mode = EncodeMode::Wav;
     rig.window.settings.normalizeLevel = "75";
@@ -244,9 +244,9 @@ void ConversionJobTest::wavModeKeepsTheEarlierPrefix()
     // then runs with the prefix the WAV press left, that of the MP3 press.
     rig.runner.during = [&](const CommandLine&) { rig.window.mode = EncodeMode::Mp3; };
     rig.Single();
-    QCOMPARE(rig.held.EncoderPrefix, afterMp3.EncoderPrefix);
-    QCOMPARE(rig.held.OutputExtension, std::string("mp3"));
-    QCOMPARE(rig.held.NormalizeOption, std::string(" -m 75"));
+    QCOMPARE(rig.job.options().EncoderPrefix, afterMp3.EncoderPrefix);
+    QCOMPARE(rig.job.options().OutputExtension, std::string("mp3"));
+    QCOMPARE(rig.job.options().NormalizeOption, std::string(" -m 75"));
     QCOMPARE(rig.runner.commands.back().text(),
              std::string("lame.exe  -m j -b 192 -q 2  /music/Zorvik/song.wav /music/Zorvik/song.mp3"));
 }

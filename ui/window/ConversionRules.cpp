@@ -38,6 +38,7 @@ void TForm1::runConversion(void (ConversionJob::*press)())
         runningJob_ = &job;
         stopKey_->setEnabled(true);
         (job.*press)();
+        heldOptions_ = job.options();
         if (!job.finished())
             loop.exec();
         // Only the application quitting ends the loop early: whatever still

@@ -159,8 +159,8 @@ private:
     bool closeRequested_ = false;
     ConversionJob* runningJob_ = nullptr; // while a press runs
     QShortcut* stopKey_ = nullptr;        // Esc, enabled while a press runs
-    // The options of the last press: a press in mode WAV builds no encoder
-    // prefix and keeps the one before.
+    // The options of the last press, outside the job of one press: a press in
+    // mode WAV builds no encoder prefix and keeps the one before.
     EncoderOptions heldOptions_;
     RunPolicy runPolicy_;
     UserSettings settings_;

@@ -60,7 +60,7 @@ void FormConversionWindow::SelectListedFile(const std::string& path)
 {
     // The list may show another folder or another mask by now; the file keeps
     // its place only in the list that still shows it.
-    const int index = int(ui_.FLB1()->listedPaths().indexOf(QString::fromStdString(path)));
+    const auto index = static_cast<int>(ui_.FLB1()->listedPaths().indexOf(QString::fromStdString(path)));
     if (index >= 0)
         ui_.FLB1()->selectItem(index);
 }
@@ -69,10 +69,6 @@ void FormConversionWindow::SetStatusText(const std::string& text)
 {
     form_.setStatusText(QString::fromStdString(text));
 }
-
-} // namespace marulo
-
-namespace marulo {
 
 void FormConversionWindow::ShowNotice(const std::string& text)
 {

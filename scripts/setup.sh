@@ -6,6 +6,7 @@ set -euo pipefail
 
 MARULO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 MARULO_BUILD="$MARULO_ROOT/build"
+source "$MARULO_ROOT/scripts/install-packages.sh"
 
 marulo_packages=(
   # toolchain and Qt
@@ -24,27 +25,6 @@ marulo_packages=(
 # before sourcing this file.
 marulo_packages+=("${marulo_extra_packages[@]}")
 
-marulo_install_missing() {
-  local missing=()
-  local p
-  for p in "${marulo_packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-      missing+=("$p")
-    fi
-  done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installing missing Debian packages: ${missing[*]}"
-  local sudo=()
-  if [ "$(id -u)" -ne 0 ]; then
-    if command -v sudo >/dev/null; then sudo=(sudo); else
-      echo "These packages are missing and neither root nor sudo is available: ${missing[*]}" >&2
-      exit 1
-    fi
-  fi
-  "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-}
-
 marulo_build() {
   if [ ! -f "$MARULO_BUILD/build.ninja" ]; then
     cmake -S "$MARULO_ROOT" -B "$MARULO_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release
@@ -52,4 +32,4 @@ marulo_build() {
   cmake --build "$MARULO_BUILD" "$@"
 }
 
-marulo_install_missing
+marulo_install_missing_packages "${marulo_packages[@]}"

@@ -4,14 +4,20 @@
 
 namespace marulo {
 
+namespace {
+
+constexpr std::string_view Blank = " ";
+constexpr std::string_view NormalizeOutput = "-o "; // its separating blank comes on its own
+
+} // namespace
+
 void BuildEncoderPrefix(const EncoderSettings& settings, EncoderOptions& options)
 {
     options.NormalizeOption = MakeNormalizeOption(settings);
     const ConverterRow& converter = ConverterOf(settings.mode);
     if (converter.encoder.empty())
         return; // WAV: the earlier prefix and extension stay as they were
-    options.EncoderPrefix =
-        CommandLine().appendText(converter.prefix(settings, Join({converter.encoder, Form::Blank})));
+    options.EncoderPrefix = CommandLine().appendText(converter.prefix(settings, Join({converter.encoder, Blank})));
     options.OutputExtension = std::string(converter.outputExtension);
 }
 
@@ -21,10 +27,10 @@ CommandLine BuildNormalizeCommand(const std::string& normalizeOption, const std:
     CommandLine command;
     command.appendText(NormalizerExecutable)
         .appendText(normalizeOption)
-        .appendText(Form::Blank)
-        .appendText(Form::NormalizeOutput)
+        .appendText(Blank)
+        .appendText(NormalizeOutput)
         .appendPath(workWavPath)
-        .appendText(Form::Blank)
+        .appendText(Blank)
         .appendPath(inputPath);
     return command;
 }

@@ -28,19 +28,8 @@ inline constexpr std::array<std::string_view, 7> ConverterExecutables{
     Converter::Flac, Converter::Ttaenc,  Converter::Normalize,
 };
 
-// The literals of the command forms.
-namespace Form {
-inline constexpr std::string_view Blank = " ";
-inline constexpr std::string_view Output = " -o ";
-inline constexpr std::string_view AacInput = " -if ";
-inline constexpr std::string_view AacOutput = " -of ";
-inline constexpr std::string_view TtaEncode = " -e ";
-inline constexpr std::string_view Decode = " -d ";
-inline constexpr std::string_view LameDecode = " --decode ";
-inline constexpr std::string_view NormalizeOutput = "-o "; // its separating blank comes on its own
-} // namespace Form
-
-// Encode command = prefix, beforeInput, input, beforeOutput, output.
+// The command forms keep their blanks: finished lines hold runs of two or
+// three of them. Encode command = prefix, beforeInput, input, beforeOutput, output.
 struct EncodeForm {
     std::string_view beforeInput; // FLAC's prefix already ends in the blank
     std::string_view beforeOutput;
@@ -75,17 +64,17 @@ struct ConverterRow {
 // Indexed by EncodeMode.
 inline constexpr ConverterRow ConverterTable[] = {
     {EncodeMode::Mp3, Converter::Lame, Converter::Lame, "mp3", Converter::Lame, "*.mp1;*.mp2;*.mp3",
-     DecodedName::WorkWav, Prefix::Mp3, {Form::Blank, Form::Blank}, {Form::LameDecode, Form::Blank}},
+     DecodedName::WorkWav, Prefix::Mp3, {" ", " "}, {" --decode ", " "}},
     {EncodeMode::Mp2, Converter::Toolame, Converter::Lame, "mp2", Converter::Toolame, "*.mp1;*.mp2;*.mp3",
-     DecodedName::WorkWav, Prefix::Mp2, {Form::Blank, Form::Blank}, {Form::LameDecode, Form::Blank}},
+     DecodedName::WorkWav, Prefix::Mp2, {" ", " "}, {" --decode ", " "}},
     {EncodeMode::Ogg, Converter::Oggenc, Converter::Lame, "ogg", Converter::Oggenc, "*.mp1;*.mp2;*.mp3",
-     DecodedName::WorkWav, Prefix::Ogg, {Form::Blank, Form::Output}, {Form::LameDecode, Form::Blank}},
+     DecodedName::WorkWav, Prefix::Ogg, {" ", " -o "}, {" --decode ", " "}},
     {EncodeMode::Aac, Converter::Aacenc, Converter::Lame, "aac", Converter::Aacenc, "*.mp1;*.mp2;*.mp3",
-     DecodedName::WorkWav, Prefix::Aac, {Form::AacInput, Form::AacOutput}, {Form::LameDecode, Form::Blank}},
+     DecodedName::WorkWav, Prefix::Aac, {" -if ", " -of "}, {" --decode ", " "}},
     {EncodeMode::Flac, Converter::Flac, Converter::Flac, "flac", Converter::Flac, "*.flac",
-     DecodedName::FlacWav, Prefix::Flac, {"", Form::Output}, {Form::Decode, Form::Output}},
+     DecodedName::FlacWav, Prefix::Flac, {"", " -o "}, {" -d ", " -o "}},
     {EncodeMode::Tta, Converter::Ttaenc, Converter::Ttaenc, "tta", Converter::Ttaenc, "*.tta",
-     DecodedName::WorkWav, Prefix::Tta, {Form::TtaEncode, Form::Output}, {Form::Decode, Form::Output}},
+     DecodedName::WorkWav, Prefix::Tta, {" -e ", " -o "}, {" -d ", " -o "}},
     {EncodeMode::Wav, "", "", "", Converter::Normalize, "",
      DecodedName::WorkWav, nullptr, {"", ""}, {"", ""}},
 };

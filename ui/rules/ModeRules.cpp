@@ -37,19 +37,18 @@ const char* ModeRule(const Controls& ui, const ConverterCheck& converterPresent)
     applier.applyShown(ModeTables::Shown, mode);
 
     // 3. Captions and hint.
-    const FormTexts::ModeCaptions& captions = FormTexts::CaptionsByMode[index];
-    ui.LT4()->setText(QString::fromUtf8(captions.lt4));
-    if (captions.cb0) {
-        ui.CB0()->setText(QString::fromUtf8(captions.cb0));
-        ui.CB0()->setToolTip(QString::fromUtf8(captions.cb0Hint));
+    const ModeTables::Texts& texts = ModeTables::TextsByMode[index];
+    ui.LT4()->setText(QString::fromUtf8(texts.lt4));
+    if (texts.cb0) {
+        ui.CB0()->setText(QString::fromUtf8(texts.cb0));
+        ui.CB0()->setToolTip(QString::fromUtf8(texts.cb0Hint));
     }
 
     // 4. The converter in the tool folder captured at activation, not the
     // folder the list shows now.
-    const ModeTables::Status& status = ModeTables::StatusByMode[index];
-    return !converterPresent(ConverterOf(mode).checkedFile) ? status.absent
-           : ui.CB2()->isChecked()                          ? status.presentVbr
-                                                            : status.present;
+    return !converterPresent(ConverterOf(mode).checkedFile) ? texts.absent
+           : ui.CB2()->isChecked()                          ? texts.presentVbr
+                                                            : texts.present;
 }
 
 } // namespace marulo

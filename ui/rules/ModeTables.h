@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/rules/StateCells.h"
+#include "ui/texts/FormTexts.h"
 #include "ui/texts/StatusTexts.h"
 
 // The tables keep their hand-made columns.
@@ -98,25 +99,33 @@ inline constexpr RateTable Rates{
     RateRows,
 };
 
-// The status sentence after the converter check. The file looked for is the
-// checkedFile of core/ConverterTable.h. presentVbr is the text when "VBR" is
-// checked; only AAC has one of its own.
-struct Status {
+// The label of "Quality", the decode box and its hint, and the status sentence
+// after the converter check. nullptr leaves a caption as it was (the decode
+// box in WAV, where it is disabled). The file looked for is the checkedFile of
+// core/ConverterTable.h; presentVbr is the text when "VBR" is checked, only
+// AAC has one of its own.
+struct Texts {
+    const char* lt4;
+    const char* cb0;
+    const char* cb0Hint;
     const char* present;
     const char* presentVbr;
     const char* absent;
 };
 
-inline constexpr Status StatusByMode[] = {
-    /* MP3  */ {StatusTexts::LameEncoding, StatusTexts::LameEncoding, StatusTexts::LameNotFound},
-    /* MP2  */ {StatusTexts::ToolameEncoding, StatusTexts::ToolameEncoding, StatusTexts::ToolameNotFound},
-    /* OGG  */ {StatusTexts::OggencEncoding, StatusTexts::OggencEncoding, StatusTexts::OggencNotFound},
-    /* AAC  */ {StatusTexts::AacencModeAverage, StatusTexts::AacencModeVbr, StatusTexts::AacencNotFound},
-    /* FLAC */ {StatusTexts::FlacEncoding, StatusTexts::FlacEncoding, StatusTexts::FlacNotFound},
-    /* TTA  */ {StatusTexts::TtaencEncoding, StatusTexts::TtaencEncoding, StatusTexts::TtaencNotFound},
-    /* WAV  */ {StatusTexts::NormalizeOnly, StatusTexts::NormalizeOnly, StatusTexts::NormalizeNotFound},
+namespace FT = FormTexts;
+namespace ST = StatusTexts;
+
+inline constexpr Texts TextsByMode[] = {
+    /* MP3  */ {FT::QualityLabelMp3, FT::MpxDecodeCaption, FT::LameDecodeHint, ST::LameEncoding, ST::LameEncoding, ST::LameNotFound},
+    /* MP2  */ {FT::QualityLabel, FT::MpxDecodeCaption, FT::LameDecodeHint, ST::ToolameEncoding, ST::ToolameEncoding, ST::ToolameNotFound},
+    /* OGG  */ {FT::QualityLabel, FT::MpxDecodeCaption, FT::LameDecodeHint, ST::OggencEncoding, ST::OggencEncoding, ST::OggencNotFound},
+    /* AAC  */ {FT::QualityLabel, FT::MpxDecodeCaption, FT::LameDecodeHint, ST::AacencModeAverage, ST::AacencModeVbr, ST::AacencNotFound},
+    /* FLAC */ {FT::QualityLabel, FT::FlacDecodeCaption, FT::FlacDecodeHint, ST::FlacEncoding, ST::FlacEncoding, ST::FlacNotFound},
+    /* TTA  */ {FT::QualityLabel, FT::TtaDecodeCaption, FT::TtaDecodeHint, ST::TtaencEncoding, ST::TtaencEncoding, ST::TtaencNotFound},
+    /* WAV  */ {FT::QualityLabel, nullptr, nullptr, ST::NormalizeOnly, ST::NormalizeOnly, ST::NormalizeNotFound},
 };
-static_assert(std::size(StatusByMode) == EncodeModeCount);
+static_assert(std::size(TextsByMode) == EncodeModeCount);
 
 } // namespace marulo::ModeTables
 // clang-format on

@@ -99,24 +99,14 @@ inline constexpr FieldDefault Fields[] = {
 // What the file list shows: WAV files to encode, or the files a mode decodes.
 inline constexpr const char* EncodeMask = "*.wav";
 
-// The label of "Quality", the decode box and its hint, by mode; nullptr leaves
-// the text as it was (the decode box in WAV, where it is disabled).
-struct ModeCaptions {
-    const char* lt4;
-    const char* cb0;
-    const char* cb0Hint;
-};
-
-inline constexpr ModeCaptions CaptionsByMode[] = {
-    /* MP3  */ {"Quality(V/q)", MpxDecodeCaption, LameDecodeHint},
-    /* MP2  */ {"Quality", MpxDecodeCaption, LameDecodeHint},
-    /* OGG  */ {"Quality", MpxDecodeCaption, LameDecodeHint},
-    /* AAC  */ {"Quality", MpxDecodeCaption, LameDecodeHint},
-    /* FLAC */ {"Quality", "FLAC -> WAV", "flac.exe を用いて FLAC -> WAV に変換します。"},
-    /* TTA  */ {"Quality", "TTA -> WAV", "ttaenc.exe を用いて TTA -> WAV に変換します。"},
-    /* WAV  */ {"Quality", nullptr, nullptr},
-};
-static_assert(std::size(CaptionsByMode) == EncodeModeCount);
+// The label of "Quality", the decode box and its hint as the modes set them
+// (ui/rules/ModeTables.h).
+inline constexpr const char* QualityLabel = "Quality";
+inline constexpr const char* QualityLabelMp3 = "Quality(V/q)";
+inline constexpr const char* FlacDecodeCaption = "FLAC -> WAV";
+inline constexpr const char* FlacDecodeHint = "flac.exe を用いて FLAC -> WAV に変換します。";
+inline constexpr const char* TtaDecodeCaption = "TTA -> WAV";
+inline constexpr const char* TtaDecodeHint = "ttaenc.exe を用いて TTA -> WAV に変換します。";
 
 // The box that tells the user a value field holds no number.
 inline constexpr const char* NotANumber = "\"%1\" は数値ではありません。";

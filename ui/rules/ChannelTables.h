@@ -16,7 +16,7 @@ using enum Cell;
 // it never touches its check mark.
 struct ChannelRow {
     Ctl button;
-    std::array<Cell, EncodeModeCount> downmix;
+    ByMode<Cell> downmix;
 };
 
 inline constexpr ChannelRow Channels[] = {

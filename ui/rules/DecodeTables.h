@@ -43,32 +43,33 @@ inline constexpr const char* Entering[] = {
 };
 static_assert(std::size(Entering) == EncodeModeCount);
 
-// Enabled states on leaving: the final ones, so a control left locked shows off.
+// Enabled states on leaving: the final ones, so a control left locked shows
+// off. WAV is never left (CB0 is disabled there): its cells keep.
 inline constexpr ModeRow Enabled[] = {
-    //                     MP3  MP2  OGG  AAC  FLAC TTA
-    {{RB1},               {on,  on,  P,   off, off, off}},
-    {{RB2},               {on,  on,  P,   on,  on,  on}},
-    {{RB3, RB4},          {on,  on,  off, off, off, off}},
-    {{CB0},               {on,  on,  on,  on,  on,  on}},
-    {{CB1},               {R,   off, off, off, off, off}},
-    {{CB2},               {on,  off, on,  on,  off, off}},
-    {{CB3},               {on,  off, on,  off, off, off}},
-    {{CB4},               {on,  on,  on,  on,  on,  on}},
-    {{CB5},               {on,  on,  off, off, off, off}},
-    {{CB6},               {N,   N,   N,   N,   N,   on}},
-    {{CB8},               {R,   off, off, off, off, off}},
-    {{CB9},               {off, M,   on,  off, off, off}},
-    {{LT1, ComB1},        {R,   on,  R,   R,   off, off}},
-    {{LT2, ComB2},        {R,   off, R,   off, off, off}},
-    {{LT3, ComB3},        {R,   off, R,   off, off, off}},
-    {{LT4},               {R,   off, R,   R,   off, off}},
-    {{LT5, E2, UD2},      {off, off, off, off, on,  off}},
-    {{ComB4},             {off, off, off, R,   off, off}},
-    {{ComB6},             {off, off, R,   off, off, off}},
-    {{E1},                {N,   N,   N,   N,   N,   on}},
-    {{UD1},               {on,  N,   N,   N,   N,   on}},
-    {{E3, UD3},           {R,   off, off, off, off, off}},
-    {{E4, UD4},           {on,  off, off, off, off, off}},
+    //                     MP3  MP2  OGG  AAC  FLAC TTA  WAV
+    {{RB1},               {on,  on,  P,   off, off, off, keep}},
+    {{RB2},               {on,  on,  P,   on,  on,  on,  keep}},
+    {{RB3, RB4},          {on,  on,  off, off, off, off, keep}},
+    {{CB0},               {on,  on,  on,  on,  on,  on,  keep}},
+    {{CB1},               {R,   off, off, off, off, off, keep}},
+    {{CB2},               {on,  off, on,  on,  off, off, keep}},
+    {{CB3},               {on,  off, on,  off, off, off, keep}},
+    {{CB4},               {on,  on,  on,  on,  on,  on,  keep}},
+    {{CB5},               {on,  on,  off, off, off, off, keep}},
+    {{CB6},               {N,   N,   N,   N,   N,   on,  keep}},
+    {{CB8},               {R,   off, off, off, off, off, keep}},
+    {{CB9},               {off, M,   on,  off, off, off, keep}},
+    {{LT1, ComB1},        {R,   on,  R,   R,   off, off, keep}},
+    {{LT2, ComB2},        {R,   off, R,   off, off, off, keep}},
+    {{LT3, ComB3},        {R,   off, R,   off, off, off, keep}},
+    {{LT4},               {R,   off, R,   R,   off, off, keep}},
+    {{LT5, E2, UD2},      {off, off, off, off, on,  off, keep}},
+    {{ComB4},             {off, off, off, R,   off, off, keep}},
+    {{ComB6},             {off, off, R,   off, off, off, keep}},
+    {{E1},                {N,   N,   N,   N,   N,   on,  keep}},
+    {{UD1},               {on,  N,   N,   N,   N,   on,  keep}},
+    {{E3, UD3},           {R,   off, off, off, off, off, keep}},
+    {{E4, UD4},           {on,  off, off, off, off, off, keep}},
 };
 
 // The rate-control rows of the table above.
@@ -78,9 +79,9 @@ inline constexpr RateRow RateRows[] = {
     {Mp3, Abr,     {off,  off,  on,   on,   on,   off,  keep, keep, off}},
     {Mp3, Vbr,     {on,   on,   off,  F,    F,    on,   keep, keep, on}},
     {Mp3, Neither, {off,  off,  on,   off,  off,  off,  keep, keep, off}},
-    {Ogg, Abr,     {keep, keep, on,   on,   on,   off,  keep, off,  keep}},
-    {Ogg, Vbr,     {keep, keep, off,  off,  off,  on,   keep, on,   keep}},
-    {Ogg, Neither, {keep, keep, on,   off,  off,  off,  keep, off,  keep}},
+    {Ogg, Abr,     {keep, keep, on,   on,   on,   off,  keep, off, keep}},
+    {Ogg, Vbr,     {keep, keep, off,  off,  off,  on,   keep, on,  keep}},
+    {Ogg, Neither, {keep, keep, on,   off,  off,  off,  keep, off, keep}},
     {Aac, Vbr,     {keep, keep, off,  keep, keep, on,   on,   keep, keep}},
     {Aac, Neither, {keep, keep, on,   keep, keep, off,  off,  keep, keep}},
 };
@@ -110,10 +111,10 @@ static_assert(std::size(ForcedChoices) == EncodeModeCount);
 
 // Shown states on leaving; UD3 and UD4 keep what the mode gave them.
 inline constexpr ModeRow Shown[] = {
-    //               MP3  MP2  OGG  AAC  FLAC TTA
-    {{E3, E4},      {on,  off, off, off, off, off}},
-    {{ComB4},       {off, off, off, on,  off, off}},
-    {{ComB6},       {off, on,  on,  off, on,  on}},
+    //               MP3  MP2  OGG  AAC  FLAC TTA  WAV
+    {{E3, E4},      {on,  off, off, off, off, off, keep}},
+    {{ComB4},       {off, off, off, on,  off, off, keep}},
+    {{ComB6},       {off, on,  on,  off, on,  on,  keep}},
 };
 
 // The status sentence on leaving; textVbr when "VBR" is checked.

@@ -19,7 +19,7 @@ using enum Rate;
 // The modes in which each box's rule acts; elsewhere it does nothing at all.
 struct ActsIn {
     Ctl box;
-    std::array<bool, EncodeModeCount> modes;
+    ByMode<bool> modes;
 };
 
 inline constexpr ActsIn Acting[] = {

@@ -31,11 +31,22 @@ enum class Cell : std::uint8_t {
 // The controls that share one row (or one column) of a table.
 using Group = std::array<Ctl, 4>;
 
-// A row of a table by mode: one cell per EncodeMode. Tables that have no WAV
-// column leave that cell keep.
+// One value per EncodeMode, in mode order. It is made from exactly
+// EncodeModeCount values, so a row with a cell missing does not compile.
+template <class T>
+struct ByMode {
+    template <class... Values>
+    requires(sizeof...(Values) == EncodeModeCount) constexpr ByMode(Values... values) : cells{values...} {}
+
+    constexpr const T& operator[](std::size_t index) const { return cells[index]; }
+
+    std::array<T, EncodeModeCount> cells;
+};
+
+// A row of a table by mode: the controls and one cell per EncodeMode.
 struct ModeRow {
     Group controls;
-    std::array<Cell, EncodeModeCount> cells;
+    ByMode<Cell> cells;
 };
 
 // Which rate-control row is in force.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/rules/ModeTables.h"
 #include "ui/rules/StateCells.h"
 #include "ui/texts/StatusTexts.h"
 
@@ -72,23 +73,20 @@ inline constexpr ModeRow Enabled[] = {
     {{E4, UD4},           {on,  off, off, off, off, off, keep}},
 };
 
-// The rate-control rows of the table above.
+// The rate-control rows of the table above: in MP3 the quality label LT4
+// follows the row; OGG and AAC take the rows of choosing the mode.
 inline constexpr RateRow RateRows[] = {
     //               CB1   CB8   LT1   LT2   LT3   LT4   ComB4 ComB6 E3
     //                           ComB1 ComB2 ComB3                   UD3
     {Mp3, Abr,     {off,  off,  on,   on,   on,   off,  keep, keep, off}},
     {Mp3, Vbr,     {on,   on,   off,  F,    F,    on,   keep, keep, on}},
     {Mp3, Neither, {off,  off,  on,   off,  off,  off,  keep, keep, off}},
-    {Ogg, Abr,     {keep, keep, on,   on,   on,   off,  keep, off, keep}},
-    {Ogg, Vbr,     {keep, keep, off,  off,  off,  on,   keep, on,  keep}},
-    {Ogg, Neither, {keep, keep, on,   off,  off,  off,  keep, off, keep}},
-    {Aac, Vbr,     {keep, keep, off,  keep, keep, on,   on,   keep, keep}},
-    {Aac, Neither, {keep, keep, on,   keep, keep, off,  off,  keep, keep}},
 };
 
 inline constexpr RateTable Rates{
     RateColumns,
     RateRows,
+    &ModeTables::Rates,
 };
 
 // Check marks forced on leaving.

@@ -78,14 +78,16 @@ inline constexpr std::array<Group, RateColumnCount> RateColumns{{
 struct RateTable {
     std::array<Group, RateColumnCount> columns;
     std::span<const RateRow> rows;
+    // Where the rows a table does not have come from; nullptr: nowhere.
+    const RateTable* otherRows = nullptr;
 
-    // The row of that mode and rate; nullptr when the table has none.
+    // The row of that mode and rate; nullptr when neither table has one.
     constexpr const RateRow* find(EncodeMode mode, Rate rate) const
     {
         for (const RateRow& row : rows)
             if (row.mode == mode && row.rate == rate)
                 return &row;
-        return nullptr;
+        return otherRows ? otherRows->find(mode, rate) : nullptr;
     }
 };
 

@@ -1,5 +1,6 @@
 // The channel buttons and "Normalize".
 #include "ui/rules/ChannelRules.h"
+
 #include "ui/controls/Controls.h"
 #include "ui/controls/WindowSettings.h"
 #include "ui/rules/ChannelTables.h"

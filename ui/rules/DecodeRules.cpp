@@ -1,5 +1,6 @@
 // The decode box CB0 (CB0Click).
 #include "ui/rules/DecodeRules.h"
+
 #include "core/ConverterTable.h"
 #include "ui/controls/Controls.h"
 #include "ui/controls/WindowSettings.h"

@@ -1,6 +1,7 @@
 // Enter in the option fields, lists and check boxes: on to the next field, and
 // in the numeric fields E1, E2 and ComB6 first back within the limits.
 #include "ui/rules/KeyRules.h"
+
 #include "ui/controls/Controls.h"
 #include "ui/rules/ChannelTables.h"
 #include "ui/rules/StateApplier.h"

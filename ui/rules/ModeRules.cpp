@@ -1,5 +1,6 @@
 // Choosing an encode mode (RG1Click).
 #include "ui/rules/ModeRules.h"
+
 #include "core/ConverterTable.h"
 #include "ui/controls/Controls.h"
 #include "ui/controls/WindowSettings.h"

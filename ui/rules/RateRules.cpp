@@ -1,5 +1,6 @@
 // The rate-control boxes: "VBR", "ABR", "Bitrate Set (F)", "2CH -> 1CH".
 #include "ui/rules/RateRules.h"
+
 #include "ui/controls/Controls.h"
 #include "ui/controls/WindowSettings.h"
 #include "ui/rules/DownmixPair.h"

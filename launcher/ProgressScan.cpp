@@ -8,13 +8,13 @@ namespace marulo {
 
 namespace {
 
-bool isNumberByte(char c)
+bool IsNumberByte(char c)
 {
     return (c >= '0' && c <= '9') || c == '.';
 }
 
 // "37", "37.5", "100.", ".5": digits with at most one point.
-std::optional<double> parseNumber(QByteArrayView text)
+std::optional<double> ParseNumber(QByteArrayView text)
 {
     if (text.count('.') > 1 || text.size() == text.count('.'))
         return std::nullopt;
@@ -46,27 +46,27 @@ void ProgressScan::feed(QByteArrayView chunk)
 std::optional<double> ProgressScan::numberEndingAt(QByteArrayView chunk, qsizetype end) const
 {
     qsizetype start = end;
-    while (start > 0 && end - start < MaxNumber && isNumberByte(chunk[start - 1]))
+    while (start > 0 && end - start < MaxNumber && IsNumberByte(chunk[start - 1]))
         --start;
-    if (start > 0 && isNumberByte(chunk[start - 1]))
+    if (start > 0 && IsNumberByte(chunk[start - 1]))
         return std::nullopt; // longer than any percentage
     if (start > 0 || (carried_ == 0 && !carryTooLong_))
-        return end > start ? parseNumber(chunk.sliced(start, end - start)) : std::nullopt;
+        return end > start ? ParseNumber(chunk.sliced(start, end - start)) : std::nullopt;
     if (carryTooLong_ || carried_ + end > MaxNumber)
         return std::nullopt;
     QByteArray joined(carry_.data(), carried_);
     joined.append(chunk.first(end));
-    return parseNumber(joined);
+    return ParseNumber(joined);
 }
 
 void ProgressScan::carryTail(QByteArrayView chunk)
 {
     qsizetype start = chunk.size();
-    while (start > 0 && chunk.size() - start <= MaxNumber && isNumberByte(chunk[start - 1]))
+    while (start > 0 && chunk.size() - start <= MaxNumber && IsNumberByte(chunk[start - 1]))
         --start;
     const qsizetype tail = chunk.size() - start;
     const bool wholeChunk = start == 0;
-    if (tail > MaxNumber || (start > 0 && isNumberByte(chunk[start - 1]))) {
+    if (tail > MaxNumber || (start > 0 && IsNumberByte(chunk[start - 1]))) {
         carried_ = 0;
         carryTooLong_ = true;
         return;

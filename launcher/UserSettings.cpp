@@ -18,7 +18,7 @@ const SettingDeclaration& Declared(const char* key)
     Q_UNREACHABLE();
 }
 
-bool written(QSettings& file)
+bool Written(QSettings& file)
 {
     file.sync();
     return file.status() == QSettings::NoError;
@@ -73,14 +73,14 @@ bool SaveSettings(const UserSettings& settings, const QString& path)
         if (setting.type != SettingType::Text || !text.isEmpty())
             file.setValue(SettingKey(setting), text);
     }
-    return written(file);
+    return Written(file);
 }
 
 bool SaveLastFolder(const QString& folder, const QString& path)
 {
     QSettings file(path, QSettings::IniFormat);
     file.setValue(SettingKey(Declared("lastFolder")), folder);
-    return written(file);
+    return Written(file);
 }
 
 QString StartFolder(const UserSettings& settings, const QString& argumentFolder)

@@ -14,11 +14,11 @@ namespace marulo {
 
 namespace {
 
-std::string textOf(const QComboBox* box)
+std::string TextOf(const QComboBox* box)
 {
     return box->currentText().toStdString();
 }
-std::string textOf(const QLineEdit* edit)
+std::string TextOf(const QLineEdit* edit)
 {
     return edit->text().toStdString();
 }
@@ -53,15 +53,15 @@ EncoderSettings ReadEncoderSettings(const Controls& ui)
     EncoderSettings settings;
     settings.mode = ReadEncodeMode(ui);
     settings.channelMode = ReadChannelMode(ui);
-    settings.bitrate = textOf(ui.ComB1());
-    settings.maxBitrate = textOf(ui.ComB2());
-    settings.minBitrate = textOf(ui.ComB3());
-    settings.quality = textOf(ui.E4());
-    settings.vbrQuality = textOf(ui.E3());
-    settings.oggQuality = textOf(ui.ComB6());
-    settings.aacPreset = textOf(ui.ComB4());
-    settings.compression = textOf(ui.E2());
-    settings.normalizeLevel = textOf(ui.E1());
+    settings.bitrate = TextOf(ui.ComB1());
+    settings.maxBitrate = TextOf(ui.ComB2());
+    settings.minBitrate = TextOf(ui.ComB3());
+    settings.quality = TextOf(ui.E4());
+    settings.vbrQuality = TextOf(ui.E3());
+    settings.oggQuality = TextOf(ui.ComB6());
+    settings.aacPreset = TextOf(ui.ComB4());
+    settings.compression = TextOf(ui.E2());
+    settings.normalizeLevel = TextOf(ui.E1());
     settings.abr = ui.CB3()->isChecked();
     settings.vbr = ui.CB2()->isChecked();
     settings.newVbr = ui.CB1()->isChecked();

@@ -11,7 +11,7 @@ namespace marulo {
 
 namespace {
 
-bool isUnder(const QString& folder, const QString& root)
+bool IsUnder(const QString& folder, const QString& root)
 {
     if (root == QDir::rootPath())
         return true;
@@ -54,7 +54,7 @@ QString DriveSelector::driveOf(const QString& folder) const
     QString best = QDir::rootPath();
     for (int i = 0; i < count(); ++i) {
         const QString root = itemText(i);
-        if (isUnder(folder, root) && root.size() > best.size())
+        if (IsUnder(folder, root) && root.size() > best.size())
             best = root;
     }
     return best;

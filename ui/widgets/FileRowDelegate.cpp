@@ -8,7 +8,7 @@ namespace marulo {
 
 namespace {
 
-QPalette::ColorGroup colorGroupOf(const QStyleOptionViewItem& option)
+QPalette::ColorGroup ColorGroupOf(const QStyleOptionViewItem& option)
 {
     if (!(option.state & QStyle::State_Enabled))
         return QPalette::Disabled;
@@ -41,7 +41,7 @@ void FileRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
 
     painter->save();
     painter->setFont(font);
-    painter->setPen(row.palette.color(colorGroupOf(row), selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->setPen(row.palette.color(ColorGroupOf(row), selected ? QPalette::HighlightedText : QPalette::Text));
     // Within the row, and within any part of it a caller has clipped to.
     painter->setClipRect(row.rect, Qt::IntersectClip);
     painter->drawText(QPoint(textRect.left() + margin, row.rect.top() + Baseline), shown);

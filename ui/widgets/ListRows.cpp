@@ -10,7 +10,7 @@ namespace {
 
 // The row that stays nearest to row: itself or the first after it that stays,
 // else the last before it that stays; empty when no row stays.
-QString nearestStaying(const QStringList& rows, qsizetype row, const QSet<QString>& staying)
+QString NearestStaying(const QStringList& rows, qsizetype row, const QSet<QString>& staying)
 {
     for (qsizetype r = row; r < rows.size(); ++r) {
         if (staying.contains(rows.at(r)))
@@ -23,7 +23,7 @@ QString nearestStaying(const QStringList& rows, qsizetype row, const QSet<QStrin
     return {};
 }
 
-int topRow(const QListWidget& list)
+int TopRow(const QListWidget& list)
 {
     if (!list.isVisible())
         return -1;
@@ -49,14 +49,14 @@ RowUpdate UpdateRows(QListWidget& list, const QStringList& keys, int role,
         return {};
     const QSet<QString> staying(keys.begin(), keys.end());
 
-    const int top = topRow(list);
-    const QString anchor = top >= 0 ? nearestStaying(old, top, staying) : QString();
+    const int top = TopRow(list);
+    const QString anchor = top >= 0 ? NearestStaying(old, top, staying) : QString();
     RowUpdate update;
     update.changed = true;
     QString neighbour;
     if (const int current = list.currentRow(); current >= 0 && !staying.contains(old.at(current))) {
         update.currentRemoved = true;
-        neighbour = nearestStaying(old, current, staying);
+        neighbour = NearestStaying(old, current, staying);
         list.selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     }
 

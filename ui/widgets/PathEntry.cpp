@@ -14,7 +14,7 @@ namespace {
 
 const char* const MissingStyle = "QLineEdit#PathEntry { border: 1px solid red; }";
 
-QString expandHome(const QString& text)
+QString ExpandHome(const QString& text)
 {
     if (text == QLatin1String("~"))
         return QDir::homePath();
@@ -63,7 +63,7 @@ void PathEntry::start()
 
 QString PathEntry::path() const
 {
-    return expandHome(text().trimmed());
+    return ExpandHome(text().trimmed());
 }
 
 bool PathEntry::missingMarked() const
@@ -92,7 +92,7 @@ void PathEntry::unmark()
 // Offers the subfolders of the folder the typed text is in, completing the last part.
 void PathEntry::offerFolders(const QString& text)
 {
-    const QString typed = expandHome(text);
+    const QString typed = ExpandHome(text);
     const qsizetype slash = typed.lastIndexOf(QLatin1Char('/'));
     if (slash < 0)
         return;

@@ -13,7 +13,7 @@ namespace {
 // same colour at 12 pixels, little enough for the ordinary text to stay clear.
 constexpr double LightShare = 0.35;
 
-int shareWidth(const QRect& row, double percent)
+int ShareWidth(const QRect& row, double percent)
 {
     return static_cast<int>(std::lround(row.width() * std::clamp(percent, 0.0, 100.0) / 100.0));
 }
@@ -42,7 +42,7 @@ void ProgressRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
         return;
     }
     const QRect row = option.rect;
-    const int reached = shareWidth(row, *share);
+    const int reached = ShareWidth(row, *share);
     const QRect done(row.left(), row.top(), reached, row.height());
     const QRect rest(row.left() + reached, row.top(), row.width() - reached, row.height());
 

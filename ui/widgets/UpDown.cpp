@@ -10,7 +10,7 @@ namespace marulo {
 
 namespace {
 
-QToolButton* makeArrow(Qt::ArrowType arrow, QWidget* parent)
+QToolButton* MakeArrow(Qt::ArrowType arrow, QWidget* parent)
 {
     auto* button = new QToolButton(parent);
     button->setArrowType(arrow);
@@ -23,8 +23,8 @@ QToolButton* makeArrow(Qt::ArrowType arrow, QWidget* parent)
 
 UpDown::UpDown(QWidget* parent)
     : QWidget(parent),
-      up_(makeArrow(Qt::UpArrow, this)),
-      down_(makeArrow(Qt::DownArrow, this))
+      up_(MakeArrow(Qt::UpArrow, this)),
+      down_(MakeArrow(Qt::DownArrow, this))
 {
     setFocusPolicy(Qt::NoFocus);
     connect(up_, &QToolButton::clicked, this, [this] { step(+1); });

@@ -80,7 +80,7 @@ constexpr Ctl TabOrder[] = {
     Ctl::ComB3, Ctl::ComB4, Ctl::DCB1, Ctl::DLB1, Ctl::FLB1, Ctl::B1,  Ctl::B2,    Ctl::B3,
 };
 
-QFont windowFont(int pixels, bool bold)
+QFont WindowFont(int pixels, bool bold)
 {
     QFont font(QString::fromUtf8(FormTexts::FontFamily));
     font.setPixelSize(pixels);
@@ -95,7 +95,7 @@ constexpr const char* GroupFrameStyle =
     "QGroupBox { border: 1px solid palette(mid); border-radius: 0px; margin-top: 6px; }"
     "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 7px; padding: 0px; }";
 
-void applyCaption(QWidget* widget, const QString& text)
+void ApplyCaption(QWidget* widget, const QString& text)
 {
     if (auto* button = qobject_cast<QAbstractButton*>(widget))
         button->setText(text);
@@ -105,9 +105,9 @@ void applyCaption(QWidget* widget, const QString& text)
         group->setTitle(text);
 }
 
-void applyValueFont(QWidget* widget, const FormTexts::FontRow& row)
+void ApplyValueFont(QWidget* widget, const FormTexts::FontRow& row)
 {
-    widget->setFont(windowFont(row.pixels, row.boldRed));
+    widget->setFont(WindowFont(row.pixels, row.boldRed));
     if (!row.boldRed)
         return;
     // Red only while usable: a disabled field greys its text like any other.
@@ -118,7 +118,7 @@ void applyValueFont(QWidget* widget, const FormTexts::FontRow& row)
 }
 
 template <class Widget, class... Args>
-Widget* make(Controls& ui, Ctl control, Args&&... args)
+Widget* Make(Controls& ui, Ctl control, Args&&... args)
 {
     return ui.adopt(control, new Widget(std::forward<Args>(args)...));
 }
@@ -134,10 +134,10 @@ void TForm1::buildLayout()
     setWindowTitle(QString::fromUtf8(WindowCaption));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(windowFont(WindowFontPixels, false));
+    setFont(WindowFont(WindowFontPixels, false));
     setFixedSize(ClientWidth, ClientHeight);
 
-    QWidget* p1 = make<QWidget>(ui, Ctl::P1, this);
+    QWidget* p1 = Make<QWidget>(ui, Ctl::P1, this);
     makeChoices(p1);
     makeValueFields(p1);
     makeListsAndButtons(p1);
@@ -159,22 +159,22 @@ void TForm1::makeChoices(QWidget* p1)
     QStringList modes;
     for (const char* mode : FormTexts::ModeItems)
         modes.append(QString::fromLatin1(mode));
-    make<RadioGroup>(ui, Ctl::RG1, QString(), modes, 2, p1)->setItemIndex(0);
+    Make<RadioGroup>(ui, Ctl::RG1, QString(), modes, 2, p1)->setItemIndex(0);
 
-    auto* channels = make<QGroupBox>(ui, Ctl::GB1, p1);
+    auto* channels = Make<QGroupBox>(ui, Ctl::GB1, p1);
     for (Ctl button : {Ctl::RB1, Ctl::RB2, Ctl::RB3, Ctl::RB4})
-        tabStopFollowsCheck(make<QRadioButton>(ui, button, channels));
+        tabStopFollowsCheck(Make<QRadioButton>(ui, button, channels));
 
     for (Ctl box : {Ctl::CB0, Ctl::CB6, Ctl::CB2, Ctl::CB3, Ctl::CB1, Ctl::CB8, Ctl::CB5, Ctl::CB9, Ctl::CB4})
-        make<QCheckBox>(ui, box, p1);
+        Make<QCheckBox>(ui, box, p1);
 }
 
 // The edit fields with their spin buttons, and the editable combo boxes.
 void TForm1::makeValueFields(QWidget* p1)
 {
     for (const FormTexts::FieldDefault& row : FormTexts::Fields) {
-        auto* spin = make<UpDown>(ui, row.spin, p1);
-        auto* field = make<QLineEdit>(ui, row.field, p1);
+        auto* spin = Make<UpDown>(ui, row.spin, p1);
+        auto* field = Make<QLineEdit>(ui, row.field, p1);
         field->setMaxLength(row.maxLength);
         field->setText(QString::fromLatin1(row.text));
         spin->setRange(row.minimum, row.maximum);
@@ -183,7 +183,7 @@ void TForm1::makeValueFields(QWidget* p1)
     }
 
     for (const FormTexts::ComboDefault& row : FormTexts::Combos) {
-        auto* combo = make<QComboBox>(ui, row.control, p1);
+        auto* combo = Make<QComboBox>(ui, row.control, p1);
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setItemDelegate(new FixedRowDelegate(ComboRowHeight, combo));
@@ -198,20 +198,20 @@ void TForm1::makeValueFields(QWidget* p1)
 // The drive, folder and file lists, the buttons, lines, labels and status bar.
 void TForm1::makeListsAndButtons(QWidget* p1)
 {
-    make<DriveSelector>(ui, Ctl::DCB1, p1);
-    make<FolderList>(ui, Ctl::DLB1, p1);
-    make<FileList>(ui, Ctl::FLB1, p1)->setMask(QString::fromLatin1(FormTexts::EncodeMask));
+    Make<DriveSelector>(ui, Ctl::DCB1, p1);
+    Make<FolderList>(ui, Ctl::DLB1, p1);
+    Make<FileList>(ui, Ctl::FLB1, p1)->setMask(QString::fromLatin1(FormTexts::EncodeMask));
 
     // Enter on a focused button presses it, as the window system's buttons do.
     for (Ctl button : {Ctl::B1, Ctl::B2, Ctl::B3})
-        make<QPushButton>(ui, button, p1)->setAutoDefault(true);
+        Make<QPushButton>(ui, button, p1)->setAutoDefault(true);
 
     for (Ctl line : {Ctl::L1, Ctl::L2, Ctl::L3, Ctl::L4, Ctl::L5, Ctl::L6})
-        make<QFrame>(ui, line, p1);
+        Make<QFrame>(ui, line, p1);
     for (Ctl label : {Ctl::LT5, Ctl::LT4, Ctl::LT1, Ctl::LT2, Ctl::LT3})
-        make<QLabel>(ui, label, p1);
+        Make<QLabel>(ui, label, p1);
 
-    auto* status = make<QStatusBar>(ui, Ctl::SB1, this);
+    auto* status = Make<QStatusBar>(ui, Ctl::SB1, this);
     status->setSizeGripEnabled(false);
     status->showMessage(QString::fromUtf8(StatusTexts::LameEncoding));
 }
@@ -233,11 +233,11 @@ void TForm1::applyTexts()
 {
     using namespace FormTexts;
     for (const Caption& caption : Captions)
-        applyCaption(ui.widget(caption.control), QString::fromUtf8(caption.text));
+        ApplyCaption(ui.widget(caption.control), QString::fromUtf8(caption.text));
     for (const Hint& hint : Hints)
         ui.widget(hint.control)->setToolTip(QString::fromUtf8(hint.text));
     for (const FontRow& row : Fonts)
-        applyValueFont(ui.widget(row.control), row);
+        ApplyValueFont(ui.widget(row.control), row);
 }
 
 void TForm1::applyStartStates()

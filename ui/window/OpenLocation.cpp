@@ -9,7 +9,7 @@ namespace marulo {
 
 namespace {
 
-bool sameFolder(const QString& a, const QString& b)
+bool SameFolder(const QString& a, const QString& b)
 {
     return QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath();
 }
@@ -26,7 +26,7 @@ OpenResult TForm1::openLocation(const QString& path)
         return OpenResult::Failed;
     const QString folder = target.isDir() ? target.absoluteFilePath() : target.absolutePath();
     ui.DLB1()->setDirectory(folder);
-    if (!sameFolder(ui.DLB1()->directory(), folder))
+    if (!SameFolder(ui.DLB1()->directory(), folder))
         return OpenResult::Failed;
     if (target.isDir())
         return OpenResult::Folder;

@@ -5,14 +5,17 @@
 # alternating, REPEATS times each (20 unless told). The tagged copy is made the
 # way a user gets one: a tagged MP3 decoded by the bridge; the untagged copy
 # holds the same samples with the tags stripped. Prints both medians and their
-# difference.
+# difference, then the tags step alone (bench_tagstep) timed the same way.
+#   cmake --build build --target marulo_bridge_copies bench_tagstep
 #   bench/bridge/bench_tags.sh [BUILD_DIR] [REPEATS]
 set -euo pipefail
 
 build=$(cd "${1:-build}" && pwd)
 repeats=${2:-20}
 bridge="$build/bin/lame.exe"
+step="$build/bin/bench_tagstep"
 [ -x "$bridge" ] || { echo "build the target marulo_bridge_copies first ($bridge)" >&2; exit 1; }
+[ -x "$step" ] || { echo "build the target bench_tagstep first ($step)" >&2; exit 1; }
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -48,3 +51,5 @@ plain=$(printf '%s\n' "${plain_times[@]}" | median)
 tagged=$(printf '%s\n' "${tagged_times[@]}" | median)
 echo "median: untagged $plain s, tagged $tagged s"
 awk -v a="$tagged" -v b="$plain" 'BEGIN { printf "tagging adds %.1f ms per file (%.2f %%)\n", (a - b) * 1000, (a - b) / b * 100 }'
+# The difference above is within the noise of a busy machine; the step itself:
+"$step" "$work/tagged.wav" "$work/plain.mp3" "$repeats"

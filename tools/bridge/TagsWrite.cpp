@@ -123,6 +123,9 @@ bool writeAdts(const std::string& path, const Tags& tags)
         if (!in.eof() && in.fail())
             return false;
     }
+    // A tag already in front would be hidden behind the new one, not replaced.
+    if (audio.starts_with("ID3"))
+        return false;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(head.data(), static_cast<std::streamsize>(head.size()));
     out.write(audio.data(), static_cast<std::streamsize>(audio.size()));

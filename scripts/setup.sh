@@ -11,6 +11,8 @@ source "$MARULO_ROOT/scripts/install-packages.sh"
 marulo_packages=(
   # toolchain and Qt
   g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+  # tags and covers carried through every conversion by the converter bridge
+  libtag1-dev
   # the window's Japanese font and a display for screenshots
   fonts-ipafont-gothic
   # the desktop's opener of folders, and a virtual X server for the test of it

@@ -48,6 +48,7 @@ private slots:
 
     void defaultEncodeGivesFormat_data();
     void defaultEncodeGivesFormat();
+    void defaultMp3CarriesTags();
     void rateControlBranches_data();
     void rateControlBranches();
     void decodesToWav_data();
@@ -234,6 +235,27 @@ void EndToEndTest::defaultEncodeGivesFormat()
     // The normalised copy was the encoder's input and is gone; nothing else is left.
     QCOMPARE(entriesOf(folder + "/Zorvik"), QStringList{result});
     QCOMPARE(fileBytes(folder + '/' + name), before);
+}
+
+// The default chain, normalise into the work folder and encode the copy,
+// keeps what the music is called because each step does.
+void EndToEndTest::defaultMp3CarriesTags()
+{
+    const QString folder = folderWith({"song.wav=stereo.wav"});
+    // "夜の歌" as a Japanese Windows tool writes INFO: in CP932.
+    QVERIFY(appendWavChunk(folder + "/song.wav", "LIST",
+                           infoList({{"INAM", QByteArray::fromHex("96e982cc89cc")}, {"IART", "Artist"}})));
+    const QByteArray before = fileBytes(folder + "/song.wav");
+    STEP(open(folder));
+    STEP(choose(Mp3, {}));
+    STEP(selectOnly("song.wav"));
+    STEP(press("B1"));
+
+    const QMap<QString, QString> tags = probeTags(work(folder, "song.mp3"));
+    QCOMPARE(tags.value("title"), QString("夜の歌"));
+    QCOMPARE(tags.value("artist"), QString("Artist"));
+    QCOMPARE(entriesOf(folder + "/Zorvik"), QStringList{"song.mp3"});
+    QCOMPARE(fileBytes(folder + "/song.wav"), before);
 }
 
 void EndToEndTest::rateControlBranches_data()

@@ -101,6 +101,61 @@ QString probe(const QString& path, const QString& field, bool stream)
     return run.finished && run.exitCode == 0 ? QString::fromUtf8(run.out).trimmed() : QString();
 }
 
+QMap<QString, QString> probeTags(const QString& path)
+{
+    const Run run = runProgram("ffprobe", {"-v", "error", "-select_streams", "a:0", "-show_entries",
+                                           "format_tags:stream_tags", "-of", "default=noprint_wrappers=1", path});
+    QMap<QString, QString> tags;
+    for (const QString& line : QString::fromUtf8(run.out).split('\n')) {
+        if (!line.startsWith("TAG:") || !line.contains('='))
+            continue;
+        const QString key = line.mid(4).section('=', 0, 0).toLower();
+        if (!tags.contains(key))
+            tags.insert(key, line.section('=', 1));
+    }
+    return tags;
+}
+
+namespace {
+
+QByteArray le32(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToLittleEndian(value, bytes.data());
+    return bytes;
+}
+
+QByteArray chunk(const QByteArray& id, const QByteArray& body)
+{
+    QByteArray bytes = id + le32(static_cast<quint32>(body.size())) + body;
+    if (body.size() % 2)
+        bytes += '\0';
+    return bytes;
+}
+
+} // namespace
+
+bool appendWavChunk(const QString& path, const QByteArray& id, const QByteArray& body)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    QByteArray bytes = file.readAll();
+    if (!bytes.startsWith("RIFF"))
+        return false;
+    bytes += chunk(id, body);
+    bytes.replace(4, 4, le32(static_cast<quint32>(bytes.size() - 8)));
+    return file.seek(0) && file.write(bytes) == bytes.size();
+}
+
+QByteArray infoList(const InfoFields& fields)
+{
+    QByteArray body = "INFO";
+    for (const auto& [id, text] : fields)
+        body += chunk(id, text + '\0');
+    return body;
+}
+
 Pcm readWav(const QString& path)
 {
     Pcm pcm;

@@ -2,6 +2,9 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QList>
+#include <QMap>
+#include <QPair>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -40,6 +43,18 @@ bool writeLayerOneFile(const QString& path);
 // One field of ffprobe's report: "format_name" of the container or, with
 // stream set, the field of the first audio stream (e.g. "codec_name").
 QString probe(const QString& path, const QString& field, bool stream = false);
+
+// Every tag ffprobe reports, of the container and of its first audio stream
+// (where Ogg keeps them), under its key in lower case; the container's first.
+QMap<QString, QString> probeTags(const QString& path);
+
+// Adds a chunk at the end of a WAV file and corrects the RIFF size.
+bool appendWavChunk(const QString& path, const QByteArray& id, const QByteArray& body);
+
+// The body of a "LIST" chunk of type INFO holding the fields as given, bytes
+// and all (INFO says nothing of the text's encoding).
+using InfoFields = QList<QPair<QByteArray, QByteArray>>;
+QByteArray infoList(const InfoFields& fields);
 
 struct Pcm {
     int channels = 0;

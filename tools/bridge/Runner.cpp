@@ -1,6 +1,7 @@
 #include "tools/bridge/Runner.h"
 
 #include "tools/bridge/Arguments.h"
+#include "tools/bridge/Tags.h"
 #include "tools/bridge/TempOutput.h"
 
 #include <cerrno>
@@ -273,6 +274,9 @@ int runJob(Job job)
     if (!hasContent(temp.path()))
         refuse(job.program + " ended without writing anything" + nothingWritten, kStatusFailed);
 
+    // Tagged before the rename, so no result ever stands half-tagged under its name.
+    for (const std::string& note : carryTags(job.input, temp.path()))
+        writeError(note + "\n");
     temp.commit();
     writeError("100.0%\n");
     return 0;

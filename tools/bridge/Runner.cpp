@@ -184,7 +184,7 @@ int reportSlotOf(const Job& job)
 void relayReports(const Job& job, int fd)
 {
     FfmpegReportReader ffmpeg(job.inputSeconds);
-    SoxStatusFilter sox(job.passes);
+    SoxStatusFilter sox(job.passes, job.progressFrom);
     LameFramesFilter lame;
     char buffer[4096];
     for (;;) {
@@ -241,6 +241,8 @@ int runJob(Job job)
                    quoted(job.package) + " (apt-get install " + job.package + ")",
                kStatusMissing);
     writeError("0.0%\n");
+    if (job.prepare)
+        job.prepare(job);
     const Spawned spawned = spawnTool(job, reports[1], reportSlot);
     if (reports[1] >= 0)
         close(reports[1]);
@@ -275,6 +277,8 @@ int runJob(Job job)
 
     temp.commit();
     writeError("100.0%\n");
+    if (!job.closingLine.empty())
+        writeError(job.closingLine + "\n");
     return 0;
 }
 

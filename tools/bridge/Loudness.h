@@ -1,0 +1,26 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace marulo::bridge {
+
+// How loud a programme sounds (ITU-R BS.1770 integrated loudness, gated as
+// EBU R128 asks) and its highest true peak. Both are minus infinity for
+// silence: no block is above the absolute gate, or every sample is zero.
+struct Loudness {
+    double integrated = 0; // LUFS
+    double truePeak = 0;   // dBTP
+};
+
+// Called with how far the measuring is, from 0 to 1.
+using MeasureProgress = std::function<void(double)>;
+
+// Measures the files as one programme, the way an album is measured: the
+// gating blocks of every file together, not an average of each file's
+// figure. sox decodes each file to raw floats through a pipe; its warnings
+// pass on to standard error. Throws a Refusal when a file cannot be decoded.
+Loudness measureLoudness(const std::vector<std::string>& paths, const MeasureProgress& progress);
+
+} // namespace marulo::bridge

@@ -42,7 +42,7 @@ using Meters = std::map<std::pair<unsigned, unsigned long>, State>;
 struct Description {
     std::optional<unsigned> channels;
     std::optional<unsigned long> rate;
-    std::optional<double> frames; // per channel, as sox counts samples
+    std::optional<double> frames; // per channel, as sox counts samples, before any resampling
     bool statusSeen = false;
 };
 
@@ -89,14 +89,18 @@ struct Decoder {
 
 // sox: "-S" for the description of the input, no dither so the floats are
 // the file's samples, and standard output as the raw stream.
-Decoder startDecoder(const std::string& path)
+Decoder startDecoder(const std::string& path, unsigned long upsampledRate)
 {
     int samples[2];
     int messages[2];
     if (pipe2(samples, O_CLOEXEC) != 0 || pipe2(messages, O_CLOEXEC) != 0)
         refuse(std::string("cannot make a pipe for the measuring: ") + std::strerror(errno), kStatusFailed);
     const std::string file = asFileArgument(path);
-    const char* argv[] = {"sox", "-S", "-D", file.c_str(), "-t", "f32", "-", nullptr};
+    const std::string rate = std::to_string(upsampledRate);
+    std::vector<const char*> argv = {"sox", "-S", "-D", file.c_str(), "-t", "f32", "-"};
+    if (upsampledRate > 0)
+        argv.insert(argv.end(), {"rate", "-v", rate.c_str()});
+    argv.push_back(nullptr);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -110,7 +114,8 @@ Decoder startDecoder(const std::string& path)
     posix_spawnattr_setsigmask(&attributes, &none);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
     Decoder decoder{.samples = samples[0], .messages = messages[0]};
-    const int error = posix_spawnp(&decoder.pid, "sox", &actions, &attributes, const_cast<char* const*>(argv), environ);
+    const int error =
+        posix_spawnp(&decoder.pid, "sox", &actions, &attributes, const_cast<char* const*>(argv.data()), environ);
     posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     close(samples[1]);
@@ -150,11 +155,14 @@ ssize_t readSome(int fd, char* buffer, std::size_t size)
 // file's format. Returns nothing to say: a failure is thrown.
 class Reading {
 public:
-    Reading(const std::string& path, Meters& meters, std::function<void(double)> progress)
+    // With upsampledRate, sox resamples to it and only the true peak is kept.
+    Reading(const std::string& path, Meters& meters, std::function<void(double)> progress,
+            unsigned long upsampledRate = 0)
         : path_(path),
           meters_(meters),
           progress_(std::move(progress)),
-          decoder_(startDecoder(path))
+          upsampledRate_(upsampledRate),
+          decoder_(startDecoder(path, upsampledRate))
     {
     }
     ~Reading()
@@ -230,12 +238,15 @@ private:
     {
         if (!description_.channels || !description_.rate || *description_.channels == 0 || *description_.rate == 0)
             fail("sox did not say the input's channels and sample rate");
-        State& state = meters_[{*description_.channels, *description_.rate}];
+        const unsigned long rate = upsampledRate_ > 0 ? upsampledRate_ : *description_.rate;
+        meterRate_ = rate;
+        State& state = meters_[{*description_.channels, rate}];
         if (!state)
             state.reset(
-                ebur128_init(*description_.channels, *description_.rate, EBUR128_MODE_I | EBUR128_MODE_TRUE_PEAK));
+                ebur128_init(*description_.channels, rate,
+                             upsampledRate_ > 0 ? EBUR128_MODE_TRUE_PEAK : EBUR128_MODE_I | EBUR128_MODE_TRUE_PEAK));
         if (!state)
-            fail(std::to_string(*description_.channels) + " channels at " + std::to_string(*description_.rate) +
+            fail(std::to_string(*description_.channels) + " channels at " + std::to_string(rate) +
                  " Hz are beyond the loudness meter");
         return state.get();
     }
@@ -257,7 +268,8 @@ private:
             fail("the loudness meter ran out of memory");
         pendingBytes_ = have - frames * frameBytes;
         std::memmove(bytes, bytes + frames * frameBytes, pendingBytes_);
-        framesRead_ += static_cast<double>(frames);
+        framesRead_ +=
+            static_cast<double>(frames) * static_cast<double>(*description_.rate) / static_cast<double>(meterRate_);
         if (description_.frames)
             progress_(std::min(framesRead_ / *description_.frames, 1.0));
     }
@@ -265,17 +277,35 @@ private:
     std::string path_;
     Meters& meters_;
     std::function<void(double)> progress_;
+    unsigned long upsampledRate_;
     Decoder decoder_;
     Description description_;
     LineSplitter lines_;
     std::vector<float> buffer_ = std::vector<float>(16384);
     std::size_t pendingBytes_ = 0;
     double framesRead_ = 0;
+    unsigned long meterRate_ = 1;
 };
 
 double decibels(double linear)
 {
     return linear > 0 ? 20 * std::log10(linear) : -HUGE_VAL;
+}
+
+// At this rate and above the meter looks at the samples themselves.
+constexpr unsigned long kCloserRate = 384000;
+
+double highestTruePeak(const Meters& meters)
+{
+    double peak = 0;
+    for (const auto& [format, state] : meters) {
+        for (unsigned channel = 0; channel < format.first; ++channel) {
+            double channelPeak = 0;
+            if (ebur128_true_peak(state.get(), channel, &channelPeak) == EBUR128_SUCCESS)
+                peak = std::max(peak, channelPeak);
+        }
+    }
+    return decibels(peak);
 }
 
 } // namespace
@@ -292,20 +322,24 @@ Loudness measureLoudness(const std::vector<std::string>& paths, const MeasurePro
     }
 
     std::vector<ebur128_state*> states;
-    double peak = 0;
-    for (const auto& [format, state] : meters) {
-        states.push_back(state.get());
-        for (unsigned channel = 0; channel < format.first; ++channel) {
-            double channelPeak = 0;
-            if (ebur128_true_peak(state.get(), channel, &channelPeak) == EBUR128_SUCCESS)
-                peak = std::max(peak, channelPeak);
-        }
-    }
-    Loudness loudness{.integrated = -HUGE_VAL, .truePeak = decibels(peak)};
+    for (const auto& entry : meters)
+        states.push_back(entry.second.get());
+    Loudness loudness{.integrated = -HUGE_VAL,
+                      .truePeak = highestTruePeak(meters),
+                      .rate = meters.empty() ? 0 : meters.begin()->first.second};
     if (!states.empty() &&
         ebur128_loudness_global_multiple(states.data(), states.size(), &loudness.integrated) != EBUR128_SUCCESS)
         refuse("the loudness meter could not sum up the measuring", kStatusFailed);
     return loudness;
+}
+
+double closerTruePeak(const std::string& path, unsigned long rate)
+{
+    Meters meters;
+    Reading reading(
+        path, meters, [](double) {}, std::max<unsigned long>(8 * rate, kCloserRate));
+    reading.run();
+    return highestTruePeak(meters);
 }
 
 } // namespace marulo::bridge

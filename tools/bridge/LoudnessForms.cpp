@@ -15,6 +15,9 @@ namespace {
 
 // The measuring takes the first half of the scale, the applying the second.
 constexpr double kMeasuredShare = 50;
+// How far below a converter's peak the standard's true peak can read; within
+// this of the ceiling the peak is looked at more closely.
+constexpr double kUnderRead = 0.7;
 
 std::string formatted(const char* format, double a, double b = 0, double c = 0)
 {
@@ -52,7 +55,9 @@ void chooseGain(Job& job, std::size_t gainSlot, double lufs, double ceiling)
         std::fputs("the input is silent (no block is loud enough to measure); it is copied unchanged\n", stderr);
     } else {
         gain = lufs - measured.integrated;
-        const double peak = roundedUp(measured.truePeak);
+        double peak = roundedUp(measured.truePeak);
+        if (peak + gain > ceiling - kUnderRead)
+            peak = std::max(peak, roundedUp(closerTruePeak(job.input, measured.rate)));
         if (peak + gain > ceiling) {
             gain = ceiling - peak;
             std::fputs(formatted("the true peak ceiling of %.1f dBTP keeps the result at %.1f LUFS, quieter than the "

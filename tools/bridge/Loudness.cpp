@@ -292,7 +292,8 @@ double decibels(double linear)
     return linear > 0 ? 20 * std::log10(linear) : -HUGE_VAL;
 }
 
-// At this rate and above the meter looks at the samples themselves.
+// At 192 kHz and above the meter takes the samples as they are, so at this
+// rate it sees eight or more samples for each one of a CD or DAT.
 constexpr unsigned long kCloserRate = 384000;
 
 double highestTruePeak(const Meters& meters)
@@ -337,7 +338,7 @@ double closerTruePeak(const std::string& path, unsigned long rate)
 {
     Meters meters;
     Reading reading(
-        path, meters, [](double) {}, std::max<unsigned long>(8 * rate, kCloserRate));
+        path, meters, [](double) {}, std::max(kCloserRate, 2 * rate));
     reading.run();
     return highestTruePeak(meters);
 }

@@ -25,7 +25,7 @@ using MeasureProgress = std::function<void(double)>;
 Loudness measureLoudness(const std::vector<std::string>& paths, const MeasureProgress& progress);
 
 // The file's true peak found on a copy that sox's best resampler has raised
-// to four times its rate (at least 192 kHz): the standard's own estimate,
+// to 384 kHz (twice its rate if higher): the standard's own estimate,
 // interpolating four times with a short filter, can read up to 0.7 dB below
 // the peak a converter's output reaches, most of all on content near the
 // top of the band. For a ceiling that must hold, measured by any meter.

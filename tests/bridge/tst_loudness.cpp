@@ -283,7 +283,9 @@ void LoudnessTest::measuresFilesAsOneProgramme()
     QCOMPARE(runProgram("sox", {input("pink.wav"), input("quiet.wav"), joined}).exitCode, 0);
     const Meter meter = ffmpegMeter(joined);
     QVERIFY2(std::fabs(m.captured(1).toDouble() - meter.integrated) <= 0.2, qPrintable(m.captured(0)));
-    QVERIFY2(std::fabs(m.captured(2).toDouble() - meter.truePeak) <= 0.2, qPrintable(m.captured(0)));
+    // True peak meters differ in how they interpolate between samples: on
+    // noise by up to half a decibel.
+    QVERIFY2(std::fabs(m.captured(2).toDouble() - meter.truePeak) <= 0.5, qPrintable(m.captured(0)));
     QCOMPARE(percentages(run.err).last(), "100.0");
     QCOMPARE(entriesOf(folder), list ? QStringList{"album.txt"} : QStringList());
 }

@@ -2,6 +2,7 @@
 
 #include "tools/bridge/Arguments.h"
 #include "tools/bridge/ProgressReport.h"
+#include "tools/bridge/Runner.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -152,7 +153,7 @@ ssize_t readSome(int fd, char* buffer, std::size_t size)
 }
 
 // Reads one decoder to its end, feeding whole frames to the meter of the
-// file's format. Returns nothing to say: a failure is thrown.
+// file's format; a failure or a stop is thrown as a Refusal.
 class Reading {
 public:
     // With upsampledRate, sox resamples to it and only the true peak is kept.
@@ -180,6 +181,10 @@ public:
     void run()
     {
         while (decoder_.samples >= 0 || decoder_.messages >= 0) {
+            // A stop interrupts the wait below, or is seen at the next chunk.
+            if (const int signal = stopSignal())
+                refuse("stopped by signal " + std::to_string(signal) + " while measuring " + quoted(path_),
+                       128 + signal);
             pollfd fds[2] = {{decoder_.messages, POLLIN, 0}, {decoder_.samples, POLLIN, 0}};
             if (poll(fds, 2, -1) < 0) {
                 if (errno == EINTR)

@@ -221,6 +221,11 @@ bool hasContent(const std::string& path)
 
 } // namespace
 
+int stopSignal()
+{
+    return g_stopSignal;
+}
+
 int runJob(Job job)
 {
     requireReadableInput(job.input);

@@ -19,6 +19,8 @@ marulo_packages=(
   xdg-utils xvfb xauth
   # the real converters behind the bridge, and ffprobe for the end-to-end checks
   lame twolame vorbis-tools flac ffmpeg sox
+  # the loudness meter behind normalize.exe's loudness forms
+  libebur128-dev
   # the icon's PNG sizes drawn at build time, and the validators the install test runs
   librsvg2-bin desktop-file-utils appstream
 )

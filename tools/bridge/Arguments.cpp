@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <optional>
 #include <system_error>
 
 namespace marulo::bridge {
@@ -38,7 +39,9 @@ void requireInteger(std::string_view option, std::string_view value, long low, l
                std::to_string(high) + ", not " + quoted(value));
 }
 
-double requireNumber(std::string_view option, std::string_view value, double low, double high)
+namespace {
+
+std::optional<double> plainNumber(std::string_view value)
 {
     double number = 0;
     // from_chars would also take "inf", "nan" and exponents; a plain decimal is wanted.
@@ -48,12 +51,35 @@ double requireNumber(std::string_view option, std::string_view value, double low
         plain = (c >= '0' && c <= '9') || c == '.' || (c == '-' && i == 0);
     }
     const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
-    if (!plain || error != std::errc() || end != value.data() + value.size() || number < low || number > high) {
-        char range[64];
-        std::snprintf(range, sizeof range, "%g to %g", low, high);
-        refuse("option " + quoted(option) + " takes a number from " + range + ", not " + quoted(value));
-    }
+    if (!plain || error != std::errc() || end != value.data() + value.size())
+        return std::nullopt;
     return number;
+}
+
+[[noreturn]] void refuseNumber(std::string_view option, std::string_view value, const char* format, double low,
+                               double high)
+{
+    char range[96];
+    std::snprintf(range, sizeof range, format, low, high);
+    refuse("option " + quoted(option) + " takes a number " + range + ", not " + quoted(value));
+}
+
+} // namespace
+
+double requireNumber(std::string_view option, std::string_view value, double low, double high)
+{
+    const std::optional<double> number = plainNumber(value);
+    if (!number || *number < low || *number > high)
+        refuseNumber(option, value, "from %g to %g", low, high);
+    return *number;
+}
+
+double requireNumberInside(std::string_view option, std::string_view value, double low, double high)
+{
+    const std::optional<double> number = plainNumber(value);
+    if (!number || *number <= low || *number >= high)
+        refuseNumber(option, value, "above %g and below %g", low, high);
+    return *number;
 }
 
 void requireOneOf(std::string_view option, std::string_view value, std::initializer_list<std::string_view> allowed)

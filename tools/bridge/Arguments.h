@@ -35,6 +35,8 @@ bool looksLikeOption(std::string_view arg);
 // Whole-number and decimal checks; the value must be the whole text.
 void requireInteger(std::string_view option, std::string_view value, long low, long high);
 double requireNumber(std::string_view option, std::string_view value, double low, double high);
+// The same with both ends left out: above low and below high.
+double requireNumberInside(std::string_view option, std::string_view value, double low, double high);
 void requireOneOf(std::string_view option, std::string_view value, std::initializer_list<std::string_view> allowed);
 
 // Exactly this many paths, else a refusal naming what was expected.

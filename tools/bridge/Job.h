@@ -3,6 +3,7 @@
 #include "tools/bridge/ProgressReport.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,6 +38,11 @@ struct Job {
     ProgressSource progress = ProgressSource::Tool;
     std::optional<double> inputSeconds{}; // the input's length, for ffmpeg's reports
     int passes = 1;                       // how often sox reads the input
+    double progressFrom = 0;              // per cent reported before the tool starts
+    // Work between the checks and the tool's start, such as measuring the
+    // input to choose the gain; it may change the arguments.
+    std::function<void(Job&)> prepare{};
+    std::string closingLine{}; // written to standard error once the result is in place
 };
 
 } // namespace marulo::bridge

@@ -127,15 +127,20 @@ void SoxStatusFilter::status(std::string_view text, std::string& out)
     if (!in)
         return;
     if (passes_ < 2) {
-        text_.report(*in, out);
+        report(*in, out);
         return;
     }
     const std::optional<double> written = valueAfter(text, "Out:", true);
     if (!written || *written <= 0 || !samples_ || *samples_ <= 0) {
-        text_.report(*in / 2, out);
+        report(*in / 2, out);
         return;
     }
-    text_.report(50 + 50 * std::min(*written / *samples_, 1.0), out);
+    report(50 + 50 * std::min(*written / *samples_, 1.0), out);
+}
+
+void SoxStatusFilter::report(double percent, std::string& out)
+{
+    text_.report(from_ + (100 - from_) * percent / 100, out);
 }
 
 std::string LameFramesFilter::feed(std::string_view chunk)

@@ -76,10 +76,12 @@ private:
 // to apply the gain: the first pass is put on 0-50 and the second, told by
 // the samples written against the input's length, on 50-100. The file
 // description "-S" adds and its closing "Done." are dropped; every other line
-// of sox's goes through.
+// of sox's goes through. When the bridge has done a share of the work
+// before sox starts (measuring the input), sox's reports fill the rest of
+// the scale, from that share to 100.
 class SoxStatusFilter {
 public:
-    explicit SoxStatusFilter(int passes) : passes_(passes) {}
+    explicit SoxStatusFilter(int passes, double from = 0) : passes_(passes), from_(from) {}
     std::string feed(std::string_view chunk);
     std::string finish();
 
@@ -87,7 +89,10 @@ private:
     void line(std::string_view text, char end, std::string& out);
     void status(std::string_view text, std::string& out);
 
+    void report(double percent, std::string& out);
+
     int passes_;
+    double from_;
     std::optional<double> samples_; // the input's length, from sox's description
     bool statusSeen_ = false;
     LineSplitter lines_;

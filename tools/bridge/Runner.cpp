@@ -185,7 +185,7 @@ int reportSlotOf(const Job& job)
 void relayReports(const Job& job, int fd)
 {
     FfmpegReportReader ffmpeg(job.inputSeconds);
-    SoxStatusFilter sox(job.passes);
+    SoxStatusFilter sox(job.passes, job.progressFrom);
     LameFramesFilter lame;
     char buffer[4096];
     for (;;) {
@@ -222,6 +222,11 @@ bool hasContent(const std::string& path)
 
 } // namespace
 
+int stopSignal()
+{
+    return g_stopSignal;
+}
+
 int runJob(Job job)
 {
     requireReadableInput(job.input);
@@ -242,6 +247,8 @@ int runJob(Job job)
                    quoted(job.package) + " (apt-get install " + job.package + ")",
                kStatusMissing);
     writeError("0.0%\n");
+    if (job.prepare)
+        job.prepare(job);
     const Spawned spawned = spawnTool(job, reports[1], reportSlot);
     if (reports[1] >= 0)
         close(reports[1]);
@@ -279,6 +286,8 @@ int runJob(Job job)
         writeError(note + "\n");
     temp.commit();
     writeError("100.0%\n");
+    if (!job.closingLine.empty())
+        writeError(job.closingLine + "\n");
     return 0;
 }
 

@@ -11,4 +11,8 @@ namespace marulo::bridge {
 // standard error in one line after the called name.
 int runJob(Job job);
 
+// The stop signal that has come during the run (0 while none has), for the
+// work the bridge does itself before the tool starts.
+int stopSignal();
+
 } // namespace marulo::bridge

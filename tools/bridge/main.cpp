@@ -5,6 +5,7 @@
 #include "tools/bridge/ToolCalls.h"
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,10 @@ int main(int argc, char** argv)
         if (called.name != name)
             continue;
         try {
+            if (called.answer) {
+                if (const std::optional<int> status = called.answer(args))
+                    return *status;
+            }
             return runJob(called.parse(args));
         } catch (const Refusal& refusal) {
             std::fprintf(stderr, "%s: %s\n", name.c_str(), refusal.message.c_str());

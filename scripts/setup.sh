@@ -10,6 +10,8 @@ MARULO_BUILD="$MARULO_ROOT/build"
 marulo_packages=(
   # toolchain and Qt
   g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+  # Qt's translation tools: lupdate and lrelease, and their CMake functions
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   # the window's Japanese font and a display for screenshots
   fonts-ipafont-gothic
   # the desktop's opener of folders, and a virtual X server for the test of it

@@ -3,6 +3,7 @@
 #include "app/LocationOpener.h"
 #include "app/SingleInstance.h"
 #include "app/StartArguments.h"
+#include "launcher/Translation.h"
 #include "launcher/UserSettings.h"
 #include "ui/texts/FormTexts.h"
 #include "ui/window/TForm1.h"
@@ -59,8 +60,15 @@ int RunProgram(int argc, char* argv[], const std::function<void(TForm1&)>& onWin
 
     // Decided before any window exists: a later start only hands over.
     SingleInstance instance(title);
-    if (!instance.isPrimary())
+    if (!instance.isPrimary()) {
+        // The running copy's texts are already on its screen, in its language.
+        if (request.language)
+            std::fputs("marulo: --language changes nothing in the running copy; it keeps its language.\n", stderr);
         return handOver(instance, request.path);
+    }
+
+    // Before the window exists, so every text it makes is in the language chosen.
+    InstallTranslation(ChosenLanguage(request.language, SettingsFilePath()));
 
     // The title names the program to the window system (its window class).
     // It is deliberately not the display name: Qt would append that to the

@@ -41,8 +41,12 @@ StartRequest ParseStartArguments(const QStringList& arguments, const QString& cu
                                   QStringLiteral("Print this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Print the version and exit."));
+    const QCommandLineOption language(QStringLiteral("language"),
+                                      QStringLiteral("The interface's language for this run: ja (the default) or en."),
+                                      QStringLiteral("ja|en"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(language);
     parser.addPositionalArgument(QStringLiteral("location"), QStringLiteral("The folder or file to open."),
                                  QStringLiteral("[FOLDER|FILE]"));
 
@@ -55,6 +59,8 @@ StartRequest ParseStartArguments(const QStringList& arguments, const QString& cu
         error = QStringLiteral("Only one folder or file can be opened.");
     else if (parser.positionalArguments().value(0, QStringLiteral("x")).isEmpty())
         error = QStringLiteral("An empty argument names no folder or file.");
+    else if (parser.isSet(language) && !LanguageNamed(parser.value(language)))
+        error = QStringLiteral("Unknown language '%1': ja or en.").arg(parser.value(language));
     if (!error.isEmpty()) {
         request.action = StartRequest::Action::Refuse;
         request.text = program + QStringLiteral(": ") + error + QLatin1Char('\n') + usageText(parser, program);
@@ -70,6 +76,8 @@ StartRequest ParseStartArguments(const QStringList& arguments, const QString& cu
         request.text = QStringLiteral("marulo " MARULO_VERSION_TEXT "\n");
         return request;
     }
+    if (parser.isSet(language))
+        request.language = LanguageNamed(parser.value(language));
     if (!parser.positionalArguments().isEmpty())
         request.path = QDir::cleanPath(QDir(currentFolder).absoluteFilePath(parser.positionalArguments().first()));
     return request;

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "launcher/Language.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace marulo {
 
@@ -20,6 +24,9 @@ struct StartRequest {
     // Start only: the folder or file named, as an absolute path resolved
     // against the folder the program was started in; empty when none.
     QString path;
+    // Start only: the language --language chose for this run; nullopt leaves
+    // the choice to the settings file.
+    std::optional<Language> language;
     // The help, version or error text, ending with a newline.
     QString text;
 };

@@ -13,6 +13,8 @@ marulo_packages=(
   g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
   # tags and covers carried through every conversion by the converter bridge
   libtag1-dev
+  # Qt's translation tools: lupdate and lrelease, and their CMake functions
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   # the window's Japanese font and a display for screenshots
   fonts-ipafont-gothic
   # the desktop's opener of folders, and a virtual X server for the test of it

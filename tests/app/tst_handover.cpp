@@ -102,6 +102,7 @@ private slots:
     void otherVersionsRefused_data();
     void otherVersionsRefused();
     void laterStartDuringConversion();
+    void laterStartLanguage();
     void rememberedFolder_data();
     void rememberedFolder();
 
@@ -345,6 +346,22 @@ void HandOverTest::laterStartDuringConversion()
     }
     QVERIFY(QFileInfo::exists(path("dir1/Zorvik")));
     QVERIFY(!QFileInfo::exists(path("dir2/Zorvik")));
+}
+
+// --language in a later start: the folder is handed over as ever, the
+// running copy keeps the language it has, and the later start says so.
+void HandOverTest::laterStartLanguage()
+{
+    auto host = startHost({});
+    QTRY_VERIFY_WITH_TIMEOUT(!host->of("checked").isEmpty(), 10000);
+    QString errors;
+    QCOMPARE(runLater(path("dir1"), {QStringLiteral("--language"), QStringLiteral("en"), path("dir2")}, &errors), 0);
+    QCOMPARE(errors,
+             QStringLiteral("marulo: --language changes nothing in the running copy; it keeps its language.\n"));
+    QTRY_COMPARE_WITH_TIMEOUT(host->of("folder"), QStringList{path("dir2")}, 10000);
+    QCOMPARE(host->currentStatus(), LameEncoding);
+    host->send("quit");
+    QTRY_COMPARE_WITH_TIMEOUT(host->process().state(), QProcess::NotRunning, 10000);
 }
 
 void HandOverTest::rememberedFolder_data()

@@ -43,18 +43,23 @@ void StartArgumentsTest::requests_data()
     QTest::addColumn<QStringList>("arguments"); // after the program's name
     QTest::addColumn<Action>("action");
     QTest::addColumn<QString>("path");
-    QTest::newRow("nothing") << QStringList{} << Action::Start << "";
-    QTest::newRow("absolute folder") << QStringList{"/music/a/"} << Action::Start << "/music/a";
-    QTest::newRow("relative folder") << QStringList{"a b"} << Action::Start << "/start here/a b";
-    QTest::newRow("relative upwards") << QStringList{"../x/./y.wav"} << Action::Start << "/x/y.wav";
-    QTest::newRow("after --") << QStringList{"--", "-v"} << Action::Start << "/start here/-v";
-    QTest::newRow("help") << QStringList{"--help"} << Action::ShowHelp << "";
-    QTest::newRow("h") << QStringList{"-h", "/x"} << Action::ShowHelp << "";
-    QTest::newRow("version") << QStringList{"--version"} << Action::ShowVersion << "";
-    QTest::newRow("unknown option") << QStringList{"--folder=/x"} << Action::Refuse << "";
-    QTest::newRow("Qt's own option") << QStringList{"-platform", "xcb"} << Action::Refuse << "";
-    QTest::newRow("two paths") << QStringList{"/a", "/b"} << Action::Refuse << "";
-    QTest::newRow("empty path") << QStringList{""} << Action::Refuse << "";
+    QTest::addColumn<QString>("language"); // the word --language chose, empty for none
+    QTest::newRow("nothing") << QStringList{} << Action::Start << "" << "";
+    QTest::newRow("absolute folder") << QStringList{"/music/a/"} << Action::Start << "/music/a" << "";
+    QTest::newRow("relative folder") << QStringList{"a b"} << Action::Start << "/start here/a b" << "";
+    QTest::newRow("relative upwards") << QStringList{"../x/./y.wav"} << Action::Start << "/x/y.wav" << "";
+    QTest::newRow("after --") << QStringList{"--", "-v"} << Action::Start << "/start here/-v" << "";
+    QTest::newRow("help") << QStringList{"--help"} << Action::ShowHelp << "" << "";
+    QTest::newRow("h") << QStringList{"-h", "/x"} << Action::ShowHelp << "" << "";
+    QTest::newRow("version") << QStringList{"--version"} << Action::ShowVersion << "" << "";
+    QTest::newRow("unknown option") << QStringList{"--folder=/x"} << Action::Refuse << "" << "";
+    QTest::newRow("Qt's own option") << QStringList{"-platform", "xcb"} << Action::Refuse << "" << "";
+    QTest::newRow("two paths") << QStringList{"/a", "/b"} << Action::Refuse << "" << "";
+    QTest::newRow("empty path") << QStringList{""} << Action::Refuse << "" << "";
+    QTest::newRow("language en") << QStringList{"--language", "en", "/x"} << Action::Start << "/x" << "en";
+    QTest::newRow("language=ja") << QStringList{"--language=ja"} << Action::Start << "" << "ja";
+    QTest::newRow("unknown language") << QStringList{"--language", "english"} << Action::Refuse << "" << "";
+    QTest::newRow("no language word") << QStringList{"--language"} << Action::Refuse << "" << "";
     // clang-format on
 }
 
@@ -63,10 +68,12 @@ void StartArgumentsTest::requests()
     QFETCH(QStringList, arguments);
     QFETCH(Action, action);
     QFETCH(QString, path);
+    QFETCH(QString, language);
     const StartRequest request =
         ParseStartArguments(QStringList{"/usr/bin/marulo"} + arguments, QStringLiteral("/start here"));
     QCOMPARE(request.action, action);
     QCOMPARE(request.path, path);
+    QCOMPARE(request.language ? marulo::LanguageWord(*request.language) : QString(), language);
     QCOMPARE(request.text.isEmpty(), action == Action::Start);
     QCOMPARE(marulo::ExitStatusOf(action), action == Action::Refuse ? 2 : 0);
 }
@@ -86,6 +93,8 @@ void StartArgumentsTest::program_data()
                                     << "marulo: Unknown option 'bogus'.\nUsage: marulo [options] [FOLDER|FILE]\n";
     QTest::newRow("two paths") << QStringList{"/a", "/b"} << 2 << ""
                                << "marulo: Only one folder or file can be opened.\nUsage: marulo";
+    QTest::newRow("unknown language") << QStringList{"--language", "de"} << 2 << ""
+                                      << "marulo: Unknown language 'de': ja or en.\nUsage: marulo";
     // clang-format on
 }
 

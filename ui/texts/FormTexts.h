@@ -3,11 +3,16 @@
 // The fixed texts and fonts of the main window, byte for byte, UTF-8: window
 // caption, control captions, list items and hints. The status sentences live
 // in ui/texts/StatusTexts.h.
+// The Japanese texts are marked for translation in context "FormTexts". The
+// window caption, the application title, the font and the captions that are
+// English already are left unmarked: they read the same in every language.
 
 #include "core/EncodeMode.h"
 #include "ui/controls/ControlNames.h"
 
 #include <iterator>
+
+#include <QtGlobal>
 
 namespace marulo::FormTexts {
 
@@ -26,7 +31,8 @@ inline constexpr int WindowFontPixels = 12;
 // "MPx -> WAV" and its hint stand at the start and come back with every mode
 // that decodes with lame.exe.
 inline constexpr const char* MpxDecodeCaption = "MPx -> WAV";
-inline constexpr const char* LameDecodeHint = "LAME を用いて MP1/MP2/MP3 -> WAV に変換します。";
+inline constexpr const char* LameDecodeHint =
+    QT_TRANSLATE_NOOP("FormTexts", "LAME を用いて MP1/MP2/MP3 -> WAV に変換します。");
 
 struct Caption {
     Ctl control;
@@ -104,12 +110,12 @@ inline constexpr const char* EncodeMask = "*.wav";
 inline constexpr const char* QualityLabel = "Quality";
 inline constexpr const char* QualityLabelMp3 = "Quality(V/q)";
 inline constexpr const char* FlacDecodeCaption = "FLAC -> WAV";
-inline constexpr const char* FlacDecodeHint = "flac.exe を用いて FLAC -> WAV に変換します。";
+inline constexpr const char* FlacDecodeHint = QT_TRANSLATE_NOOP("FormTexts", "flac.exe を用いて FLAC -> WAV に変換します。");
 inline constexpr const char* TtaDecodeCaption = "TTA -> WAV";
-inline constexpr const char* TtaDecodeHint = "ttaenc.exe を用いて TTA -> WAV に変換します。";
+inline constexpr const char* TtaDecodeHint = QT_TRANSLATE_NOOP("FormTexts", "ttaenc.exe を用いて TTA -> WAV に変換します。");
 
 // The box that tells the user a value field holds no number.
-inline constexpr const char* NotANumber = "\"%1\" は数値ではありません。";
+inline constexpr const char* NotANumber = QT_TRANSLATE_NOOP("FormTexts", "\"%1\" は数値ではありません。");
 
 struct Hint {
     Ctl control;
@@ -117,37 +123,38 @@ struct Hint {
 };
 
 inline constexpr Hint Hints[] = {
-    {Ctl::RG1, "エンコードモードの選択"},
-    {Ctl::GB1, "チャンネルモードの設定"},
-    {Ctl::RB1, "モノラル"},
-    {Ctl::RB2, "ステレオ"},
-    {Ctl::RB3, "デュアルチャンネル"},
-    {Ctl::RB4, "ジョイントステレオ"},
+    {Ctl::RG1, QT_TRANSLATE_NOOP("FormTexts", "エンコードモードの選択")},
+    {Ctl::GB1, QT_TRANSLATE_NOOP("FormTexts", "チャンネルモードの設定")},
+    {Ctl::RB1, QT_TRANSLATE_NOOP("FormTexts", "モノラル")},
+    {Ctl::RB2, QT_TRANSLATE_NOOP("FormTexts", "ステレオ")},
+    {Ctl::RB3, QT_TRANSLATE_NOOP("FormTexts", "デュアルチャンネル")},
+    {Ctl::RB4, QT_TRANSLATE_NOOP("FormTexts", "ジョイントステレオ")},
     {Ctl::CB0, LameDecodeHint},
-    {Ctl::CB6, "中間ファイルを削除します。"},
-    {Ctl::CB2, "可変ビットレートモードでエンコード"},
-    {Ctl::CB3, "平均ビットレートモードでエンコード"},
-    {Ctl::CB1, "VBR ： 高速エンコード処理設定。"},
-    {Ctl::CB8, "最大＆最小ビットレートの範囲指定が出来ます。"},
-    {Ctl::CB5, "エラープロテクションの使用"},
-    {Ctl::CB9, "2CH -> 1CH [ ダウンミックスにてモノラル ]  に変換します。"},
-    {Ctl::CB4, "正規化"},
-    {Ctl::E1, "正規化： ％ 設定"},
-    {Ctl::E2, "圧縮レベル設定 ： ０ ( 低圧縮／高速 ) ～ ９ ( 高圧縮／低速 )"},
-    {Ctl::E3, "VBR 音質設定 ： ０ ( 高音質／大容量 ) ～ ９ ( 低音質／小容量 )"},
-    {Ctl::E4, "音質精度設定 ： ０ ( 高精度／低速 ) ～ ９ ( 低精度／高速 )"},
-    {Ctl::ComB6, "VBR 音質設定 ：  ０ ( 低音質 / 小容量 )  ～  １０ ( 高音質 / 大容量 )"},
-    {Ctl::ComB4, "VBR 音質自動設定"},
-    {Ctl::ComB1, "CBR＆ABR(平均)の設定"},
-    {Ctl::ComB2, "最大ビットレートの設定"},
-    {Ctl::ComB3, "最小ビットレートの設定"},
-    {Ctl::DCB1, "ドライブの選択"},
-    {Ctl::DLB1, "フォルダの選択"},
-    {Ctl::FLB1, "変換ファイルを１ファイル選択出来ます。"},
-    {Ctl::B1, "指定ファイルをエンコードします。"},
-    {Ctl::B2, "指定フォルダ内ファイルをエンコードします。"},
-    {Ctl::B3, "作業終了"},
-    {Ctl::SB1, "Encode Mode 設定時にメッセージを表示。"},
+    {Ctl::CB6, QT_TRANSLATE_NOOP("FormTexts", "中間ファイルを削除します。")},
+    {Ctl::CB2, QT_TRANSLATE_NOOP("FormTexts", "可変ビットレートモードでエンコード")},
+    {Ctl::CB3, QT_TRANSLATE_NOOP("FormTexts", "平均ビットレートモードでエンコード")},
+    {Ctl::CB1, QT_TRANSLATE_NOOP("FormTexts", "VBR ： 高速エンコード処理設定。")},
+    {Ctl::CB8, QT_TRANSLATE_NOOP("FormTexts", "最大＆最小ビットレートの範囲指定が出来ます。")},
+    {Ctl::CB5, QT_TRANSLATE_NOOP("FormTexts", "エラープロテクションの使用")},
+    {Ctl::CB9, QT_TRANSLATE_NOOP("FormTexts", "2CH -> 1CH [ ダウンミックスにてモノラル ]  に変換します。")},
+    {Ctl::CB4, QT_TRANSLATE_NOOP("FormTexts", "正規化")},
+    {Ctl::E1, QT_TRANSLATE_NOOP("FormTexts", "正規化： ％ 設定")},
+    {Ctl::E2, QT_TRANSLATE_NOOP("FormTexts", "圧縮レベル設定 ： ０ ( 低圧縮／高速 ) ～ ９ ( 高圧縮／低速 )")},
+    {Ctl::E3, QT_TRANSLATE_NOOP("FormTexts", "VBR 音質設定 ： ０ ( 高音質／大容量 ) ～ ９ ( 低音質／小容量 )")},
+    {Ctl::E4, QT_TRANSLATE_NOOP("FormTexts", "音質精度設定 ： ０ ( 高精度／低速 ) ～ ９ ( 低精度／高速 )")},
+    {Ctl::ComB6,
+     QT_TRANSLATE_NOOP("FormTexts", "VBR 音質設定 ：  ０ ( 低音質 / 小容量 )  ～  １０ ( 高音質 / 大容量 )")},
+    {Ctl::ComB4, QT_TRANSLATE_NOOP("FormTexts", "VBR 音質自動設定")},
+    {Ctl::ComB1, QT_TRANSLATE_NOOP("FormTexts", "CBR＆ABR(平均)の設定")},
+    {Ctl::ComB2, QT_TRANSLATE_NOOP("FormTexts", "最大ビットレートの設定")},
+    {Ctl::ComB3, QT_TRANSLATE_NOOP("FormTexts", "最小ビットレートの設定")},
+    {Ctl::DCB1, QT_TRANSLATE_NOOP("FormTexts", "ドライブの選択")},
+    {Ctl::DLB1, QT_TRANSLATE_NOOP("FormTexts", "フォルダの選択")},
+    {Ctl::FLB1, QT_TRANSLATE_NOOP("FormTexts", "変換ファイルを１ファイル選択出来ます。")},
+    {Ctl::B1, QT_TRANSLATE_NOOP("FormTexts", "指定ファイルをエンコードします。")},
+    {Ctl::B2, QT_TRANSLATE_NOOP("FormTexts", "指定フォルダ内ファイルをエンコードします。")},
+    {Ctl::B3, QT_TRANSLATE_NOOP("FormTexts", "作業終了")},
+    {Ctl::SB1, QT_TRANSLATE_NOOP("FormTexts", "Encode Mode 設定時にメッセージを表示。")},
 };
 
 // Controls whose font differs from the window's: pixel height, bold red or not.

@@ -3,11 +3,15 @@
 // Status texts for inputs the window's own controls do not give, such as a
 // folder or file named on the command line. UTF-8, each beginning with one
 // blank like every status text; "%1" is the path.
+// Marked for translation in context "NoticeTexts"; the marked text is the source
+// the translations look up, so it stays as it is.
+
+#include <QtGlobal>
 
 namespace marulo::NoticeTexts {
 
-inline constexpr const char* CannotOpen = " \"%1\" を開けませんでした。";
+inline constexpr const char* CannotOpen = QT_TRANSLATE_NOOP("NoticeTexts", " \"%1\" を開けませんでした。");
 inline constexpr const char* FileNotListed =
-    " \"%1\" は 今のモードでは一覧に表示されないため、フォルダのみを開きました。";
+    QT_TRANSLATE_NOOP("NoticeTexts", " \"%1\" は 今のモードでは一覧に表示されないため、フォルダのみを開きました。");
 
 } // namespace marulo::NoticeTexts

@@ -23,7 +23,7 @@ void TForm1::runConversion(void (ConversionJob::*press)())
     conversionRunning_ = true;
     {
         FormConversionWindow window(*this, ui);
-        ProcessRunner runner(*ui.FLB1(), runLog_);
+        ProcessRunner runner(*ui.FLB1(), runLog_, ToolFolder);
         LocalFileOperations files;
         // The run keeps the policy of its press.
         ConversionJob job(window, runner, files, heldOptions_, runPolicy_);

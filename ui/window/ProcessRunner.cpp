@@ -20,7 +20,12 @@ QStringList Lines(const std::vector<std::string>& lines)
 
 } // namespace
 
-ProcessRunner::ProcessRunner(FileList& fileList, RunLog& log) : fileList_(fileList), log_(log) {}
+ProcessRunner::ProcessRunner(FileList& fileList, RunLog& log, QString toolFolder)
+    : fileList_(fileList),
+      log_(log),
+      toolFolder_(std::move(toolFolder))
+{
+}
 
 ProcessRunner::~ProcessRunner()
 {
@@ -34,7 +39,7 @@ void ProcessRunner::Start(const StepStart& step, Done done)
     entry.process = std::make_unique<ConverterProcess>();
     entry.inputPath = QString::fromStdString(step.inputPath);
     ConverterProcess& process = *entry.process;
-    process.start(step.command);
+    process.start(step.command, toolFolder_);
 
     LogEntry logged;
     logged.started = QDateTime::currentDateTime();

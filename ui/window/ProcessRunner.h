@@ -18,7 +18,9 @@ class RunLog;
 // and to the run log, where every step gets its entry.
 class ProcessRunner : public StepRunner {
 public:
-    ProcessRunner(FileList& fileList, RunLog& log);
+    // The converters are looked for in the tool folder (the start-up folder)
+    // too, never in the folder the user opened.
+    ProcessRunner(FileList& fileList, RunLog& log, QString toolFolder);
     ~ProcessRunner() override;
 
     void Start(const StepStart& step, Done done) override;
@@ -34,6 +36,7 @@ private:
 
     FileList& fileList_;
     RunLog& log_;
+    QString toolFolder_;
     std::map<int, Running> running_;
 };
 

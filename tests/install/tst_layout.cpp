@@ -47,6 +47,7 @@ private slots:
     void layout();
     void nothingElseBesideTheConverters();
     void desktopEntryValidates();
+    void desktopEntryClaimsOnlyAudio();
     void metainfoValidates();
     void installedProgramRuns();
     void convertersFound_data();
@@ -123,6 +124,21 @@ void InstallLayoutTest::desktopEntryValidates()
                           QProcessEnvironment::systemEnvironment());
     QVERIFY2(check.exitCode == 0, qPrintable(check.out + check.err));
     QVERIFY2(check.out.isEmpty() && check.err.isEmpty(), qPrintable(check.out + check.err));
+}
+
+// Folders are not claimed: on a desktop without another handler for them,
+// opening any folder (the results folder too) would start this program.
+void InstallLayoutTest::desktopEntryClaimsOnlyAudio()
+{
+    QFile entry(installed("share/applications/io.github.marulo.Marulo.desktop"));
+    QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+    QStringList types;
+    for (const QByteArray& line : entry.readAll().split('\n')) {
+        if (line.startsWith("MimeType="))
+            types = QString::fromUtf8(line.mid(9)).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    }
+    QCOMPARE(types, (QStringList{"audio/x-wav", "audio/wav", "audio/vnd.wave", "audio/mpeg", "audio/mp2", "audio/x-mp2",
+                                 "audio/flac", "audio/x-flac", "audio/x-tta"}));
 }
 
 void InstallLayoutTest::metainfoValidates()

@@ -34,6 +34,15 @@ void LocalFileOperations::RemoveFile(const std::string& path)
     std::filesystem::remove(target, ignored);
 }
 
+void LocalFileOperations::RemoveEmptyFolder(const std::string& path)
+{
+    std::error_code ignored;
+    const std::filesystem::path target = FromUtf8(path);
+    if (std::filesystem::is_directory(std::filesystem::symlink_status(target, ignored)) &&
+        std::filesystem::is_empty(target, ignored))
+        std::filesystem::remove(target, ignored);
+}
+
 #ifndef _WIN32
 FileState LocalFileOperations::Stat(const std::string& path)
 {

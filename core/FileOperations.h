@@ -27,6 +27,8 @@ public:
     virtual void MakeFolder(const std::string& path) = 0;
     // A file that is missing or in use is no error either.
     virtual void RemoveFile(const std::string& path) = 0;
+    // Only a folder that is empty; anything else stays, without an error.
+    virtual void RemoveEmptyFolder(const std::string& path) = 0;
     // One read of the file system; a path that cannot be read counts as absent.
     virtual FileState Stat(const std::string& path) = 0;
 };
@@ -36,6 +38,7 @@ class LocalFileOperations : public FileOperations {
 public:
     void MakeFolder(const std::string& path) override;
     void RemoveFile(const std::string& path) override;
+    void RemoveEmptyFolder(const std::string& path) override;
     FileState Stat(const std::string& path) override;
 };
 

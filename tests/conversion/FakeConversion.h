@@ -89,6 +89,7 @@ public:
         journal_.add("remove", path);
         entries.erase(path);
     }
+    void RemoveEmptyFolder(const std::string& path) override { journal_.add("rmdir", path); }
     FileState Stat(const std::string& path) override
     {
         const auto found = entries.find(path);

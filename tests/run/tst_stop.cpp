@@ -31,6 +31,8 @@ private slots:
     void escWhileIdleDoesNothing();
     void escInAnOpenDropDownClosesItOnly();
     void exitDuringARunThenEsc();
+    void stopBeforeAnyResult_data();
+    void stopBeforeAnyResult();
 };
 
 void StopTest::escStopsTheSecondOfThreeFiles()
@@ -168,6 +170,39 @@ void StopTest::exitDuringARunThenEsc()
     QVERIFY(!scene.form->isVisible());
     QCOMPARE(scene.converters().size(), 4);
     QCOMPARE(scene.workFiles(), QStringList{"a.mp3"});
+}
+
+void StopTest::stopBeforeAnyResult_data()
+{
+    QTest::addColumn<bool>("folderBefore");
+    QTest::addColumn<QStringList>("workFiles");
+    QTest::newRow("the run made the work folder") << false << QStringList{"(none)"};
+    QTest::newRow("the work folder was there") << true << QStringList{};
+}
+
+// Exit, then Esc while the first file's normaliser runs: the program ends
+// with the run, and an empty work folder made by this run only to be
+// stopped goes with it.
+void StopTest::stopBeforeAnyResult()
+{
+    QFETCH(bool, folderBefore);
+    QFETCH(QStringList, workFiles);
+    ConversionScene scene;
+    scene.makeFolder("music", {"a.wav", "b.wav"});
+    QVERIFY(scene.openWindow());
+    if (folderBefore)
+        QDir(scene.folder).mkdir("Zorvik");
+    qputenv("MARULO_STANDIN_SLEEP_MS", "normalize.exe=60000");
+    scene.when([](const QList<StandinRun>& runs) { return !runs.isEmpty(); },
+               [&] {
+                   scene.press("B3");
+                   QTest::keyClick(scene.fileList(), Qt::Key_Escape);
+               });
+    scene.press("B2");
+    QVERIFY(scene.actionRan);
+    QVERIFY(!scene.form->isVisible());
+    QCOMPARE(scene.converters(), QStringList{"normalize.exe"});
+    QCOMPARE(scene.workFiles(), workFiles);
 }
 
 QTEST_MAIN(StopTest)

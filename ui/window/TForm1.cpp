@@ -88,7 +88,11 @@ RunLog& TForm1::runLog()
 void TForm1::showRunLog()
 {
     if (!logWindow_)
-        logWindow_ = new LogWindow(runLog_, this);
+        logWindow_ = new LogWindow(runLog_, this, [this] {
+            const bool running = runningJob_ != nullptr;
+            stopConversion();
+            return running;
+        });
     logWindow_->show();
     logWindow_->raise();
     logWindow_->activateWindow();

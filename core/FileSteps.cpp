@@ -92,6 +92,7 @@ std::optional<Step> FileSteps::Encode()
     const std::string& encoderInput = normalised && window_.Normalize() ? normalisedPath_ : names_.InputPath;
     const EncodeMode mode = window_.Mode();
     if (ConverterOf(mode).encoder.empty()) {
+        KeepOwnCopy();
         End(Result::Converted); // mode WAV: the normalised copy is the result
         return std::nullopt;
     }
@@ -99,6 +100,7 @@ std::optional<Step> FileSteps::Encode()
     // the mode was changed during the run: the line would begin with a path.
     // Nothing is run, and the user is told the file was not encoded.
     if (options_.EncoderPrefix.empty()) {
+        KeepOwnCopy();
         End(Result::Failed, std::string(ConverterOf(mode).encoder));
         return std::nullopt;
     }
@@ -149,11 +151,26 @@ void FileSteps::RemoveOwnCopy()
     // of the encoder: a failed encode must not leave the copy in the work
     // folder, where it looks like a result. The switch and the mode are read
     // now, since the user may have changed them while the encoder ran.
-    // A hidden copy goes whatever the switch says now: nobody would find it.
-    if (normalisedPath_.empty() || window_.Mode() == EncodeMode::Wav)
+    if (normalisedPath_.empty())
         return;
-    if (privateCopy_ || window_.DeleteTemp())
+    if (window_.DeleteTemp() && window_.Mode() != EncodeMode::Wav)
         files_.RemoveFile(normalisedPath_);
+    else
+        KeepOwnCopy();
+}
+
+void FileSteps::KeepOwnCopy()
+{
+    // A hidden copy that is to be kept after all (the switch or the mode was
+    // changed while a converter ran) takes the name a result would.
+    if (!privateCopy_)
+        return;
+    const std::string kept =
+        FirstFreePath(WorkWavPath(names_.BaseFolder, names_.Stem3),
+                      [this](const std::string& candidate) { return files_.Stat(candidate).exists; });
+    files_.RenameFile(normalisedPath_, kept);
+    normalisedPath_ = kept;
+    privateCopy_ = false;
 }
 
 std::string FileSteps::ResultName(const std::string& path)

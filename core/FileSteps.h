@@ -60,6 +60,7 @@ private:
     std::string IntermediateName(const std::string& workWav);
     std::string ExpectedResult();
     void RemoveOwnCopy();
+    void KeepOwnCopy();
     void End(Result result, std::string converter = {});
 
     ConversionWindow& window_;

@@ -125,16 +125,18 @@ void ExistingTest::earlierWavSurvivesTheNormaliseStep_data()
     // clang-format off
     QTest::addColumn<ExistingResults>("policy");
     QTest::addColumn<bool>("deleteTemp");
-    QTest::addColumn<QString>("copy");         // the encoder's input, in the work folder
+    QTest::addColumn<bool>("offWhileEncoding"); // TMP File Delete switched off while the encoder runs
+    QTest::addColumn<QString>("copy");          // the encoder's input, in the work folder
     QTest::addColumn<QStringList>("workFiles"); // hidden files too
 
     using E = ExistingResults;
     const QStringList removed{"song.mp3", "song.wav"};
     const QStringList kept{"song (1).wav", "song.mp3", "song.wav"};
-    QTest::newRow("overwrite, copy removed") << E::Overwrite << true << ".song.marulo.wav" << removed;
-    QTest::newRow("number, copy removed") << E::Number << true << ".song.marulo.wav" << removed;
-    QTest::newRow("overwrite, copy kept") << E::Overwrite << false << "song (1).wav" << kept;
-    QTest::newRow("number, copy kept") << E::Number << false << "song (1).wav" << kept;
+    QTest::newRow("overwrite, copy removed") << E::Overwrite << true << false << ".song.marulo.wav" << removed;
+    QTest::newRow("number, copy removed") << E::Number << true << false << ".song.marulo.wav" << removed;
+    QTest::newRow("overwrite, copy kept") << E::Overwrite << false << false << "song (1).wav" << kept;
+    QTest::newRow("number, copy kept") << E::Number << false << false << "song (1).wav" << kept;
+    QTest::newRow("kept after all") << E::Overwrite << true << true << ".song.marulo.wav" << kept;
     // clang-format on
 }
 
@@ -144,6 +146,7 @@ void ExistingTest::earlierWavSurvivesTheNormaliseStep()
 {
     QFETCH(ExistingResults, policy);
     QFETCH(bool, deleteTemp);
+    QFETCH(bool, offWhileEncoding);
     QFETCH(QString, copy);
     QFETCH(QStringList, workFiles);
 
@@ -158,6 +161,8 @@ void ExistingTest::earlierWavSurvivesTheNormaliseStep()
     earlier.write("an earlier result");
     earlier.close();
 
+    if (offWhileEncoding)
+        scene.whileRunning("lame.exe", [&] { scene.control<QCheckBox>("CB6")->setChecked(false); });
     scene.select("song.wav");
     scene.press("B1");
     const QList<StandinRun> runs = scene.runs();

@@ -2,6 +2,7 @@
 // validators, and the installed tree's converters found by the window from a
 // folder that holds none.
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -46,6 +47,7 @@ private slots:
     void layout_data();
     void layout();
     void nothingElseBesideTheConverters();
+    void manifestListsEveryInstalledFile();
     void desktopEntryValidates();
     void desktopEntryClaimsOnlyAudio();
     void metainfoValidates();
@@ -113,6 +115,25 @@ void InstallLayoutTest::nothingElseBesideTheConverters()
     QFile icon(png);
     QVERIFY(icon.open(QIODevice::ReadOnly));
     QCOMPARE(icon.read(8), QByteArray("\x89PNG\r\n\x1a\n", 8));
+}
+
+// An uninstall from the manifest removes everything the install put there,
+// the seven converter names too.
+void InstallLayoutTest::manifestListsEveryInstalledFile()
+{
+    QFile manifest(QDir(QStringLiteral(MARULO_BUILD_DIR)).filePath(QStringLiteral("install_manifest.txt")));
+    QVERIFY(manifest.open(QIODevice::ReadOnly | QIODevice::Text));
+    QStringList listed = QString::fromUtf8(manifest.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    listed.sort();
+    QStringList installedFiles;
+    const QString root = QDir(destdir_.path()).canonicalPath();
+    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        installedFiles << it.next().mid(root.size());
+    installedFiles.sort();
+    QCOMPARE(listed, installedFiles);
+    for (const QString& name : ConverterNames)
+        QVERIFY2(listed.contains("/usr/libexec/marulo/" + name), qPrintable(name));
 }
 
 void InstallLayoutTest::desktopEntryValidates()

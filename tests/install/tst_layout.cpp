@@ -5,6 +5,7 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,6 +49,8 @@ private slots:
     void layout();
     void nothingElseBesideTheConverters();
     void manifestListsEveryInstalledFile();
+    void releaseBinariesAreHardened_data();
+    void releaseBinariesAreHardened();
     void desktopEntryValidates();
     void desktopEntryClaimsOnlyAudio();
     void metainfoValidates();
@@ -134,6 +137,35 @@ void InstallLayoutTest::manifestListsEveryInstalledFile()
     QCOMPARE(listed, installedFiles);
     for (const QString& name : ConverterNames)
         QVERIFY2(listed.contains("/usr/libexec/marulo/" + name), qPrintable(name));
+}
+
+void InstallLayoutTest::releaseBinariesAreHardened_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("program") << "bin/marulo";
+    for (const QString& name : ConverterNames)
+        QTest::newRow(qPrintable(name)) << "libexec/marulo/" + name;
+}
+
+// What lintian's hardening checks look for: a relocation table made read-only
+// and bound at start-up, fortified libc calls and the stack protector.
+void InstallLayoutTest::releaseBinariesAreHardened()
+{
+    QFETCH(QString, path);
+    if (!MARULO_HARDENED)
+        QSKIP("a debug build, or MARULO_HARDENING is off: the binaries carry no hardening flags");
+    const QString readelf = QStandardPaths::findExecutable(QStringLiteral("readelf"));
+    if (readelf.isEmpty())
+        QSKIP("readelf is not installed (Debian package binutils)");
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const Run dynamic = run(readelf, {"-dW", installed(path)}, environment);
+    const Run segments = run(readelf, {"-lW", installed(path)}, environment);
+    const Run symbols = run(readelf, {"--dyn-syms", "-W", installed(path)}, environment);
+    QCOMPARE(dynamic.exitCode, 0);
+    QVERIFY2(dynamic.out.contains(QRegularExpression("BIND_NOW|Flags:.* NOW")), qPrintable(dynamic.out));
+    QVERIFY(segments.out.contains(QLatin1String("GNU_RELRO")));
+    QVERIFY2(symbols.out.contains(QRegularExpression("__\\w+_chk@")), qPrintable(symbols.out));
+    QVERIFY(symbols.out.contains(QLatin1String("__stack_chk_fail")));
 }
 
 void InstallLayoutTest::desktopEntryValidates()

@@ -26,7 +26,7 @@ int handOver(SingleInstance& instance, const QString& path)
         std::fprintf(stderr,
                      "marulo: \"%s\" could not be opened: no such folder or file, or no permission to read it.\n",
                      qUtf8Printable(path));
-        return 0;
+        return 1;
     case SingleInstance::HandOverResult::Refused:
         std::fputs("marulo: the running copy refused the hand-over (is it another version?).\n", stderr);
         return 1;

@@ -10,22 +10,27 @@ set(marulo_data_out ${PROJECT_BINARY_DIR}/data)
 
 install(TARGETS marulo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# The bridge is one program answering to seven names. It is installed once as a
-# target, so `--strip` (and CPack) strip it, and then copied under each name;
-# the first name takes the installed file's place.
-install(TARGETS marulo_bridge RUNTIME DESTINATION ${MARULO_CONVERTER_DIR})
-list(GET MARULO_CONVERTER_NAMES 0 marulo_first_bridge_name)
-install(CODE "
-  set(folder \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${MARULO_CONVERTER_DIR}\")
-  if(IS_ABSOLUTE \"${MARULO_CONVERTER_DIR}\")
-    set(folder \"\$ENV{DESTDIR}${MARULO_CONVERTER_DIR}\")
-  endif()
-  foreach(name ${MARULO_CONVERTER_NAMES})
-    message(STATUS \"Installing: \${folder}/\${name}\")
-    file(COPY_FILE \"\${folder}/$<TARGET_FILE_NAME:marulo_bridge>\" \"\${folder}/\${name}\")
-  endforeach()
-  file(REMOVE \"\${folder}/$<TARGET_FILE_NAME:marulo_bridge>\")
-")
+# The bridge is one program answering to seven names: seven copies, each its
+# own install rule, so every name is reported, listed in install_manifest.txt
+# and removed by an uninstall from it. Copies rather than links, as in the
+# build's program folder. install(PROGRAMS) does not strip, so a stripping
+# install (`--strip`, CPack) strips the copies itself.
+foreach(name ${MARULO_CONVERTER_NAMES})
+  install(PROGRAMS $<TARGET_FILE:marulo_bridge> DESTINATION ${MARULO_CONVERTER_DIR} RENAME ${name})
+endforeach()
+if(CMAKE_STRIP)
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      set(folder \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${MARULO_CONVERTER_DIR}\")
+      if(IS_ABSOLUTE \"${MARULO_CONVERTER_DIR}\")
+        set(folder \"\$ENV{DESTDIR}${MARULO_CONVERTER_DIR}\")
+      endif()
+      foreach(name ${MARULO_CONVERTER_NAMES})
+        execute_process(COMMAND \"${CMAKE_STRIP}\" \"\${folder}/\${name}\" COMMAND_ERROR_IS_FATAL ANY)
+      endforeach()
+    endif()
+  ")
+endif()
 
 install(FILES ${marulo_data_src}/${MARULO_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

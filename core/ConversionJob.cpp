@@ -40,7 +40,7 @@ void ConversionJob::ConvertSelectedFile()
         window_.SetStatusText(std::string(ConversionTexts::NoFileSelected));
         return;
     }
-    files_.MakeFolder(WorkFolder(baseFolder));
+    MakeWorkFolder(baseFolder);
     // One file: the selection stays as the user made it.
     policy_.jobs = 1;
     Begin({inputPath}, baseFolder, false);
@@ -58,8 +58,15 @@ void ConversionJob::ConvertListedFiles()
         window_.SetStatusText(std::string(ConversionTexts::NoFileInFolder));
         return;
     }
-    files_.MakeFolder(WorkFolder(baseFolder));
+    MakeWorkFolder(baseFolder);
     Begin(paths, baseFolder, true);
+}
+
+void ConversionJob::MakeWorkFolder(const std::string& baseFolder)
+{
+    const std::string folder = WorkFolder(baseFolder);
+    madeWorkFolder_ = files_.Stat(folder).exists ? std::string() : folder;
+    files_.MakeFolder(folder);
 }
 
 void ConversionJob::Begin(const std::vector<std::string>& paths, const std::string& baseFolder, bool followSelection)
@@ -185,6 +192,11 @@ void ConversionJob::Finish()
     if (finished_)
         return;
     finished_ = true;
+    // A run stopped before anything reached the work folder it made leaves
+    // no empty folder behind; one that was there before stays.
+    if (summary_.stopped && !madeWorkFolder_.empty())
+        files_.RemoveEmptyFolder(madeWorkFolder_);
+    madeWorkFolder_.clear();
     Report();
     fileRuns_.clear();
     next_ = 0;

@@ -57,6 +57,7 @@ private:
     struct FileRun;
 
     void BuildOptions();
+    void MakeWorkFolder(const std::string& baseFolder);
     void Begin(const std::vector<std::string>& paths, const std::string& baseFolder, bool followSelection);
     void Advance();
     bool MayStart(const FileRun& file) const;
@@ -74,6 +75,7 @@ private:
     RunPolicy policy_;
 
     std::string baseFolder_;
+    std::string madeWorkFolder_; // the work folder this press made; empty if it was there
     std::vector<FileRun> fileRuns_;
     std::size_t next_ = 0; // the next file to start, in list order
     std::vector<std::size_t> running_;

@@ -34,6 +34,24 @@ void LocalFileOperations::RemoveFile(const std::string& path)
     std::filesystem::remove(target, ignored);
 }
 
+void LocalFileOperations::RemoveEmptyFolder(const std::string& path)
+{
+    std::error_code ignored;
+    const std::filesystem::path target = FromUtf8(path);
+    if (std::filesystem::is_directory(std::filesystem::symlink_status(target, ignored)) &&
+        std::filesystem::is_empty(target, ignored))
+        std::filesystem::remove(target, ignored);
+}
+
+void LocalFileOperations::RenameFile(const std::string& from, const std::string& to)
+{
+    // rename() would replace a file that appeared there meanwhile.
+    std::error_code ignored;
+    const std::filesystem::path target = FromUtf8(to);
+    if (!std::filesystem::exists(std::filesystem::symlink_status(target, ignored)))
+        std::filesystem::rename(FromUtf8(from), target, ignored);
+}
+
 #ifndef _WIN32
 FileState LocalFileOperations::Stat(const std::string& path)
 {

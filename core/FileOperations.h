@@ -27,6 +27,10 @@ public:
     virtual void MakeFolder(const std::string& path) = 0;
     // A file that is missing or in use is no error either.
     virtual void RemoveFile(const std::string& path) = 0;
+    // Only a folder that is empty; anything else stays, without an error.
+    virtual void RemoveEmptyFolder(const std::string& path) = 0;
+    // A file to a name where nothing stands; a failure leaves it where it was.
+    virtual void RenameFile(const std::string& from, const std::string& to) = 0;
     // One read of the file system; a path that cannot be read counts as absent.
     virtual FileState Stat(const std::string& path) = 0;
 };
@@ -36,6 +40,8 @@ class LocalFileOperations : public FileOperations {
 public:
     void MakeFolder(const std::string& path) override;
     void RemoveFile(const std::string& path) override;
+    void RemoveEmptyFolder(const std::string& path) override;
+    void RenameFile(const std::string& from, const std::string& to) override;
     FileState Stat(const std::string& path) override;
 };
 

@@ -7,6 +7,21 @@
 
 namespace marulo {
 
+namespace {
+
+// "Zorvik/song.wav" gives "Zorvik/.song.marulo.wav": hidden, and still ending
+// in ".wav", since the normaliser writes the format its output's name says.
+std::string PrivateCopyPath(const std::string& workWav)
+{
+    const std::size_t separator = workWav.find_last_of("/\\");
+    const std::size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
+    std::string path = workWav.substr(0, nameStart) + '.' + workWav.substr(nameStart);
+    path.insert(path.size() - std::string_view("wav").size(), "marulo.");
+    return path;
+}
+
+} // namespace
+
 FileSteps::FileSteps(ConversionWindow& window, FileOperations& files, const EncoderOptions& options, FileNames names,
                      ExistingResults existing)
     : window_(window),
@@ -59,9 +74,10 @@ std::optional<Step> FileSteps::Begin()
     }
     if (window_.Normalize()) {
         // In mode WAV the normalised copy is the result and takes a numbered
-        // name; before an encoder it is an intermediate and keeps its own.
+        // name; before an encoder it is an intermediate and keeps its own
+        // unless an earlier file stands there.
         const std::string workWav = WorkWavPath(names_.BaseFolder, names_.Stem3);
-        const std::string output = window_.Mode() == EncodeMode::Wav ? ResultName(workWav) : workWav;
+        const std::string output = window_.Mode() == EncodeMode::Wav ? ResultName(workWav) : IntermediateName(workWav);
         stage_ = Stage::Normalising;
         return Prepare(BuildNormalizeCommand(options_.NormalizeOption, output, names_.InputPath), output);
     }
@@ -77,6 +93,7 @@ std::optional<Step> FileSteps::Encode()
     const std::string& encoderInput = normalised && window_.Normalize() ? normalisedPath_ : names_.InputPath;
     const EncodeMode mode = window_.Mode();
     if (ConverterOf(mode).encoder.empty()) {
+        KeepOwnCopy();
         End(Result::Converted); // mode WAV: the normalised copy is the result
         return std::nullopt;
     }
@@ -84,6 +101,7 @@ std::optional<Step> FileSteps::Encode()
     // the mode was changed during the run: the line would begin with a path.
     // Nothing is run, and the user is told the file was not encoded.
     if (options_.EncoderPrefix.empty()) {
+        KeepOwnCopy();
         End(Result::Failed, std::string(ConverterOf(mode).encoder));
         return std::nullopt;
     }
@@ -134,8 +152,26 @@ void FileSteps::RemoveOwnCopy()
     // of the encoder: a failed encode must not leave the copy in the work
     // folder, where it looks like a result. The switch and the mode are read
     // now, since the user may have changed them while the encoder ran.
-    if (!normalisedPath_.empty() && window_.DeleteTemp() && window_.Mode() != EncodeMode::Wav)
+    if (normalisedPath_.empty())
+        return;
+    if (window_.DeleteTemp() && window_.Mode() != EncodeMode::Wav)
         files_.RemoveFile(normalisedPath_);
+    else
+        KeepOwnCopy();
+}
+
+void FileSteps::KeepOwnCopy()
+{
+    // A hidden copy that is to be kept after all (the switch or the mode was
+    // changed while a converter ran) takes the name a result would.
+    if (!privateCopy_)
+        return;
+    const std::string kept =
+        FirstFreePath(WorkWavPath(names_.BaseFolder, names_.Stem3),
+                      [this](const std::string& candidate) { return files_.Stat(candidate).exists; });
+    files_.RenameFile(normalisedPath_, kept);
+    normalisedPath_ = kept;
+    privateCopy_ = false;
 }
 
 std::string FileSteps::ResultName(const std::string& path)
@@ -143,6 +179,21 @@ std::string FileSteps::ResultName(const std::string& path)
     if (existing_ != ExistingResults::Number)
         return path;
     return FirstFreePath(path, [this](const std::string& candidate) { return files_.Stat(candidate).exists; });
+}
+
+std::string FileSteps::IntermediateName(const std::string& workWav)
+{
+    const auto taken = [this](const std::string& candidate) { return files_.Stat(candidate).exists; };
+    if (!taken(workWav))
+        return workWav;
+    // An earlier WAV result (or a decoded file) is the user's, whatever the
+    // existing-results policy says: the copy goes elsewhere. A copy that is
+    // to be removed takes a hidden name of its own; one to be kept takes the
+    // numbered name a result would.
+    if (!window_.DeleteTemp())
+        return FirstFreePath(workWav, taken);
+    privateCopy_ = true;
+    return FirstFreePath(PrivateCopyPath(workWav), taken);
 }
 
 std::string FileSteps::ExpectedResult()

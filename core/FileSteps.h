@@ -55,8 +55,12 @@ private:
     // The result's name as the step starts: under the "number" policy the
     // first free numbered name, else the name itself.
     std::string ResultName(const std::string& path);
+    // Where the normalised copy before an encoder goes: its own name, or
+    // another one when an earlier file stands there.
+    std::string IntermediateName(const std::string& workWav);
     std::string ExpectedResult();
     void RemoveOwnCopy();
+    void KeepOwnCopy();
     void End(Result result, std::string converter = {});
 
     ConversionWindow& window_;
@@ -70,6 +74,7 @@ private:
     std::string failedConverter_;
     std::string existingResult_;
     std::string normalisedPath_; // empty until this file's normalise step succeeded
+    bool privateCopy_ = false;   // the normalised copy has a hidden name of its own
     Step current_;
     FileState before_;
 };

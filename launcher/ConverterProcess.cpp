@@ -70,11 +70,11 @@ ConverterProcess::~ConverterProcess()
         signalGroup(SIGKILL);
 }
 
-void ConverterProcess::start(const CommandLine& commandLine)
+void ConverterProcess::start(const CommandLine& commandLine, const QString& startupFolder)
 {
     const std::vector<std::string> arguments = commandLine.arguments();
     name_ = arguments.empty() ? QString() : QString::fromStdString(arguments.front());
-    program_ = ToolLauncher::Locate(name_);
+    program_ = ToolLauncher::Locate(name_, startupFolder);
     if (program_.isEmpty()) {
         // Reported from the event loop, as every other end is.
         QMetaObject::invokeMethod(

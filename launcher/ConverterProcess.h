@@ -39,9 +39,10 @@ public:
     // Called when the share the converter reports has changed, throttled.
     void setOnProgress(std::function<void(double)> onProgress) { onProgress_ = std::move(onProgress); }
 
-    // Looks the converter up by the line's first argument and starts it in the
+    // Looks the converter up by the line's first argument (see
+    // ToolLauncher::Locate for the start-up folder) and starts it in the
     // current folder, standard input closed.
-    void start(const CommandLine& commandLine);
+    void start(const CommandLine& commandLine, const QString& startupFolder = {});
     // SIGTERM to the converter's group now, SIGKILL 2 s later if it has not
     // ended; the outcome is then Stopped.
     void stop();

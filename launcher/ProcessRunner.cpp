@@ -19,7 +19,12 @@ QStringList Lines(const std::vector<std::string>& lines)
 
 } // namespace
 
-ProcessRunner::ProcessRunner(RunLog& log, ProgressShown progress) : log_(log), progress_(std::move(progress)) {}
+ProcessRunner::ProcessRunner(RunLog& log, ProgressShown progress, QString toolFolder)
+    : log_(log),
+      progress_(std::move(progress)),
+      toolFolder_(std::move(toolFolder))
+{
+}
 
 ProcessRunner::~ProcessRunner()
 {
@@ -33,7 +38,7 @@ void ProcessRunner::Start(const StepStart& step, Done done)
     entry.process = std::make_unique<ConverterProcess>();
     entry.inputPath = QString::fromStdString(step.inputPath);
     ConverterProcess& process = *entry.process;
-    process.start(step.command);
+    process.start(step.command, toolFolder_);
 
     LogEntry logged;
     logged.started = QDateTime::currentDateTime();

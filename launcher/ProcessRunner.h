@@ -23,7 +23,9 @@ public:
     // it (ConverterProcess::ProgressIntervalMs); nothing once its step ended.
     using ProgressShown = std::function<void(const QString& inputPath, std::optional<double> percent)>;
 
-    ProcessRunner(RunLog& log, ProgressShown progress);
+    // The converters are looked for in the tool folder (the start-up folder)
+    // too, never in the folder the user opened.
+    ProcessRunner(RunLog& log, ProgressShown progress, QString toolFolder);
     ~ProcessRunner() override;
 
     void Start(const StepStart& step, Done done) override;
@@ -39,6 +41,7 @@ private:
 
     RunLog& log_;
     ProgressShown progress_;
+    QString toolFolder_;
     std::map<int, Running> running_;
 };
 

@@ -5,21 +5,16 @@ namespace marulo {
 qint64 RunLog::begin(LogEntry entry)
 {
     entries_.push_back(std::move(entry));
-    const qint64 id = nextId_++;
+    const auto id = static_cast<qint64>(entries_.size()) - 1;
     emit added(id);
-    if (entries_.size() > std::size_t(Capacity)) {
-        entries_.pop_front();
-        emit dropped(1);
-    }
     return id;
 }
 
 LogEntry* RunLog::find(qint64 id)
 {
-    const qint64 at = id - firstId();
-    if (at < 0 || at >= qint64(entries_.size()))
+    if (id < 0 || id >= static_cast<qint64>(entries_.size()))
         return nullptr;
-    return &entries_[std::size_t(at)];
+    return &entries_[static_cast<std::size_t>(id)];
 }
 
 void RunLog::progress(qint64 id, double percent)

@@ -26,14 +26,14 @@ struct LogEntry {
     QStringList lastOutput; // the converter's last lines, kept for a step that did not succeed
 };
 
-// Every converter step of the session, the latest 1,000 kept. The run writes
-// it; the log window reads it.
+// Every converter step of the session, all of them kept: about a kilobyte a
+// step with two full paths in its command line, so 100,000 steps take about
+// 100 MB (bench_run_log measures it). The run writes it; the log window reads
+// it.
 class RunLog : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int Capacity = 1000;
-
     // Adds a running step and returns its id for the updates below.
     qint64 begin(LogEntry entry);
     void progress(qint64 id, double percent);
@@ -41,22 +41,19 @@ public:
     // A note that is not a converter step (a file skipped, a run stopped).
     void note(const QString& file, const QString& text);
 
+    // entries()[i] has id i.
     const std::deque<LogEntry>& entries() const { return entries_; }
-    // The first id still kept: entries()[i] has id firstId() + i.
-    qint64 firstId() const { return nextId_ - qint64(entries_.size()); }
     // The whole log as plain text, one step a line, output lines indented.
     QString toText() const;
 
 signals:
     void added(qint64 id);
     void changed(qint64 id);
-    void dropped(int count); // the oldest entries were let go
 
 private:
     LogEntry* find(qint64 id);
 
     std::deque<LogEntry> entries_;
-    qint64 nextId_ = 0;
 };
 
 } // namespace marulo

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QStringList>
 
 namespace marulo {
 
@@ -13,6 +14,19 @@ bool IsRunnable(const QString& path)
 {
     const QFileInfo file(path);
     return file.isFile() && file.isExecutable();
+}
+
+// The search path less its empty and relative entries ("", "."), which
+// would name the current folder.
+QStringList AbsoluteSearchPath()
+{
+    QStringList folders;
+    const QStringList entries = qEnvironmentVariable("PATH").split(QDir::listSeparator(), Qt::SkipEmptyParts);
+    for (const QString& entry : entries) {
+        if (QDir::isAbsolutePath(entry))
+            folders << entry;
+    }
+    return folders;
 }
 
 } // namespace
@@ -25,19 +39,21 @@ QString ToolLauncher::InstalledConverterFolder()
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(MARULO_CONVERTER_RELDIR)));
 }
 
-QString ToolLauncher::Locate(const QString& name)
+QString ToolLauncher::Locate(const QString& name, const QString& startupFolder)
 {
     // A name with a folder in it is not a bare name: never let a line send the
-    // search outside the four places.
+    // search outside these places.
     if (name.isEmpty() || name.contains(QLatin1Char('/')))
         return {};
-    const QString folders[] = {QCoreApplication::applicationDirPath(), InstalledConverterFolder(), QDir::currentPath()};
+    QStringList folders{QCoreApplication::applicationDirPath(), InstalledConverterFolder()};
+    if (QDir::isAbsolutePath(startupFolder))
+        folders << startupFolder;
     for (const QString& folder : folders) {
         const QString candidate = QDir(folder).filePath(name);
         if (IsRunnable(candidate))
             return candidate;
     }
-    return QStandardPaths::findExecutable(name);
+    return QStandardPaths::findExecutable(name, AbsoluteSearchPath());
 }
 
 } // namespace marulo

@@ -89,6 +89,15 @@ public:
         journal_.add("remove", path);
         entries.erase(path);
     }
+    void RemoveEmptyFolder(const std::string& path) override { journal_.add("rmdir", path); }
+    void RenameFile(const std::string& from, const std::string& to) override
+    {
+        journal_.add("rename", from + " -> " + to);
+        if (const auto found = entries.find(from); found != entries.end()) {
+            entries[to] = found->second;
+            entries.erase(from);
+        }
+    }
     FileState Stat(const std::string& path) override
     {
         const auto found = entries.find(path);

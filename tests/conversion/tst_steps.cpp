@@ -590,15 +590,18 @@ void ConversionJobTest::existingResults_data()
                                << QStringList{Mkdir, "skip song.wav", resultExists};
     QTest::newRow("skip, decode") << ExistingResults::Skip << -1 << QStringList{"song.wav"}
                                   << QStringList{Mkdir, "skip song.mp3", resultExists};
-    // An intermediate of the same name is no result of an encode.
+    // A WAV of the intermediate's name is no result of an encode, and is
+    // left alone: the copy takes a hidden name of its own.
+    const QString normalisePrivately = "run normalize.exe -m 90 -o /music/Zorvik/.song.marulo.wav /music/song.wav";
     QTest::newRow("skip, encode, only a copy there")
         << ExistingResults::Skip << 0 << QStringList{"song.wav"}
-        << QStringList{Mkdir, normalise, "run lame.exe  -m j -b 128 -q 2  /music/Zorvik/song.wav /music/Zorvik/song.mp3",
-                       "remove /music/Zorvik/song.wav"};
+        << QStringList{Mkdir, normalisePrivately,
+                       "run lame.exe  -m j -b 128 -q 2  /music/Zorvik/.song.marulo.wav /music/Zorvik/song.mp3",
+                       "remove /music/Zorvik/.song.marulo.wav"};
     QTest::newRow("number, encode") << ExistingResults::Number << 0 << QStringList{"song.mp3", "song (1).mp3", "song.wav"}
-        << QStringList{Mkdir, normalise,
-                       "run lame.exe  -m j -b 128 -q 2  /music/Zorvik/song.wav \"/music/Zorvik/song (2).mp3\"",
-                       "remove /music/Zorvik/song.wav"};
+        << QStringList{Mkdir, normalisePrivately,
+                       "run lame.exe  -m j -b 128 -q 2  /music/Zorvik/.song.marulo.wav \"/music/Zorvik/song (2).mp3\"",
+                       "remove /music/Zorvik/.song.marulo.wav"};
     QTest::newRow("number, WAV") << ExistingResults::Number << 6 << QStringList{"song.wav"}
         << QStringList{Mkdir, "run normalize.exe -m 90 -o \"/music/Zorvik/song (1).wav\" /music/song.wav"};
     QTest::newRow("number, decode") << ExistingResults::Number << -1 << QStringList{"song.wav"}

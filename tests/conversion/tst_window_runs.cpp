@@ -374,11 +374,12 @@ void ConversionWindowTest::failingConverter_data()
     const QString encoderFailed = QString::fromUtf8(" lame.exe による song.wav の変換に失敗しました。");
     const QString normaliserFailed = QString::fromUtf8(" normalize.exe による song.wav の変換に失敗しました。");
     // The copy the normaliser wrote goes after the failed encoder too ("TMP
-    // File Delete" is set): left there it would look like a result.
+    // File Delete" is set): left there it would look like a result. The
+    // earlier song.wav was never the copy's name, and stays.
     QTest::newRow("encoder status") << QByteArray("MARULO_STANDIN_FAIL") << QByteArray("lame.exe=3") << encoderFailed
-                                    << QStringList{};
+                                    << QStringList{"song.wav"};
     QTest::newRow("encoder crash") << QByteArray("MARULO_STANDIN_CRASH") << QByteArray("lame.exe") << encoderFailed
-                                   << QStringList{};
+                                   << QStringList{"song.wav"};
     // The stale copy an earlier run left is not encoded.
     QTest::newRow("normaliser status") << QByteArray("MARULO_STANDIN_FAIL") << QByteArray("normalize.exe=1")
                                        << normaliserFailed << QStringList{"song.wav"};

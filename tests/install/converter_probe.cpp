@@ -49,6 +49,7 @@ int main(int argc, char* argv[])
     }
     for (const char* name :
          {"lame.exe", "toolame.exe", "oggenc.exe", "aacenc.exe", "flac.exe", "ttaenc.exe", "normalize.exe"})
-        print({QStringLiteral("locate"), QString::fromLatin1(name), ToolLauncher::Locate(QString::fromLatin1(name))});
+        print({QStringLiteral("locate"), QString::fromLatin1(name),
+               ToolLauncher::Locate(QString::fromLatin1(name), window.toolFolder())});
     return 0;
 }

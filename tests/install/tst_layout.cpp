@@ -2,8 +2,10 @@
 // validators, and the installed tree's converters found by the window from a
 // folder that holds none.
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,7 +48,11 @@ private slots:
     void layout_data();
     void layout();
     void nothingElseBesideTheConverters();
+    void manifestListsEveryInstalledFile();
+    void releaseBinariesAreHardened_data();
+    void releaseBinariesAreHardened();
     void desktopEntryValidates();
+    void desktopEntryClaimsOnlyAudio();
     void metainfoValidates();
     void installedProgramRuns();
     void convertersFound_data();
@@ -114,6 +120,54 @@ void InstallLayoutTest::nothingElseBesideTheConverters()
     QCOMPARE(icon.read(8), QByteArray("\x89PNG\r\n\x1a\n", 8));
 }
 
+// An uninstall from the manifest removes everything the install put there,
+// the seven converter names too.
+void InstallLayoutTest::manifestListsEveryInstalledFile()
+{
+    QFile manifest(QDir(QStringLiteral(MARULO_BUILD_DIR)).filePath(QStringLiteral("install_manifest.txt")));
+    QVERIFY(manifest.open(QIODevice::ReadOnly | QIODevice::Text));
+    QStringList listed = QString::fromUtf8(manifest.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    listed.sort();
+    QStringList installedFiles;
+    const QString root = QDir(destdir_.path()).canonicalPath();
+    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        installedFiles << it.next().mid(root.size());
+    installedFiles.sort();
+    QCOMPARE(listed, installedFiles);
+    for (const QString& name : ConverterNames)
+        QVERIFY2(listed.contains("/usr/libexec/marulo/" + name), qPrintable(name));
+}
+
+void InstallLayoutTest::releaseBinariesAreHardened_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("program") << "bin/marulo";
+    for (const QString& name : ConverterNames)
+        QTest::newRow(qPrintable(name)) << "libexec/marulo/" + name;
+}
+
+// What lintian's hardening checks look for: a relocation table made read-only
+// and bound at start-up, fortified libc calls and the stack protector.
+void InstallLayoutTest::releaseBinariesAreHardened()
+{
+    QFETCH(QString, path);
+    if (!MARULO_HARDENED)
+        QSKIP("a debug build, or MARULO_HARDENING is off: the binaries carry no hardening flags");
+    const QString readelf = QStandardPaths::findExecutable(QStringLiteral("readelf"));
+    if (readelf.isEmpty())
+        QSKIP("readelf is not installed (Debian package binutils)");
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const Run dynamic = run(readelf, {"-dW", installed(path)}, environment);
+    const Run segments = run(readelf, {"-lW", installed(path)}, environment);
+    const Run symbols = run(readelf, {"--dyn-syms", "-W", installed(path)}, environment);
+    QCOMPARE(dynamic.exitCode, 0);
+    QVERIFY2(dynamic.out.contains(QRegularExpression("BIND_NOW|Flags:.* NOW")), qPrintable(dynamic.out));
+    QVERIFY(segments.out.contains(QLatin1String("GNU_RELRO")));
+    QVERIFY2(symbols.out.contains(QRegularExpression("__\\w+_chk@")), qPrintable(symbols.out));
+    QVERIFY(symbols.out.contains(QLatin1String("__stack_chk_fail")));
+}
+
 void InstallLayoutTest::desktopEntryValidates()
 {
     const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
@@ -123,6 +177,21 @@ void InstallLayoutTest::desktopEntryValidates()
                           QProcessEnvironment::systemEnvironment());
     QVERIFY2(check.exitCode == 0, qPrintable(check.out + check.err));
     QVERIFY2(check.out.isEmpty() && check.err.isEmpty(), qPrintable(check.out + check.err));
+}
+
+// Folders are not claimed: on a desktop without another handler for them,
+// opening any folder (the results folder too) would start this program.
+void InstallLayoutTest::desktopEntryClaimsOnlyAudio()
+{
+    QFile entry(installed("share/applications/io.github.marulo.Marulo.desktop"));
+    QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+    QStringList types;
+    for (const QByteArray& line : entry.readAll().split('\n')) {
+        if (line.startsWith("MimeType="))
+            types = QString::fromUtf8(line.mid(9)).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    }
+    QCOMPARE(types, (QStringList{"audio/x-wav", "audio/wav", "audio/vnd.wave", "audio/mpeg", "audio/mp2", "audio/x-mp2",
+                                 "audio/flac", "audio/x-flac", "audio/x-tta"}));
 }
 
 void InstallLayoutTest::metainfoValidates()

@@ -19,7 +19,8 @@ namespace {
 
 // Starts the line and carries the events until the converter has ended; the
 // process object is the caller's, so a test can act on it meanwhile.
-RunOutcome RunToEnd(ConverterProcess& process, const CommandLine& line, const std::function<void()>& whileRunning = {})
+RunOutcome RunToEnd(ConverterProcess& process, const CommandLine& line, const std::function<void()>& whileRunning = {},
+                    const QString& startupFolder = {})
 {
     RunOutcome outcome;
     bool ended = false;
@@ -29,7 +30,7 @@ RunOutcome RunToEnd(ConverterProcess& process, const CommandLine& line, const st
         ended = true;
         loop.quit();
     });
-    process.start(line);
+    process.start(line, startupFolder);
     // The end is never reported from inside start().
     if (ended)
         return {RunOutcome::Kind::Crashed, -1, {"reported from inside start()"}};
@@ -156,8 +157,8 @@ void ToolLauncherTest::notFound()
     line.appendText("nosuchconverter.exe -x");
     QCOMPARE(RunToEnd(line).kind, RunOutcome::Kind::NotFound);
     // A name with a folder is not looked up at all.
-    QVERIFY(ToolLauncher::Locate("/bin/sh").isEmpty());
-    QVERIFY(ToolLauncher::Locate("").isEmpty());
+    QVERIFY(ToolLauncher::Locate("/bin/sh", "/").isEmpty());
+    QVERIFY(ToolLauncher::Locate("", "/bin").isEmpty());
 }
 
 void ToolLauncherTest::failedToStart()
@@ -169,32 +170,46 @@ void ToolLauncherTest::failedToStart()
                            12));
     CommandLine line;
     line.appendText("broken.exe");
-    QCOMPARE(RunToEnd(line).kind, RunOutcome::Kind::FailedToStart);
+    ConverterProcess process;
+    QCOMPARE(RunToEnd(process, line, {}, work_.path()).kind, RunOutcome::Kind::FailedToStart);
 }
 
 void ToolLauncherTest::searchOrder()
 {
-    // The program's own folder wins over the current folder.
-    writeScript(work_.path(), "lame.exe", "#!/bin/sh\nexit 0\n");
-    QCOMPARE(ToolLauncher::Locate("lame.exe"), QDir(QCoreApplication::applicationDirPath()).filePath("lame.exe"));
-
-    // The current folder wins over the search path.
+    const QString script = "#!/bin/sh\nexit 0\n";
+    const QString startup = work_.filePath("startup");
     const QString onPath = work_.filePath("onpath");
-    writeScript(onPath, "both.exe", "#!/bin/sh\nexit 0\n");
-    writeScript(onPath, "pathonly.exe", "#!/bin/sh\nexit 0\n");
-    const QString inCurrent = writeScript(work_.path(), "both.exe", "#!/bin/sh\nexit 0\n");
+    // The program's own folder wins over the start-up folder.
+    writeScript(startup, "lame.exe", script.toUtf8());
+    QCOMPARE(ToolLauncher::Locate("lame.exe", startup),
+             QDir(QCoreApplication::applicationDirPath()).filePath("lame.exe"));
+
+    // The start-up folder wins over the search path; the current folder, the
+    // one the user opened, is never looked in, not even through a "." or an
+    // empty entry of the search path.
+    writeScript(onPath, "both.exe", script.toUtf8());
+    writeScript(onPath, "pathonly.exe", script.toUtf8());
+    const QString inStartup = writeScript(startup, "both.exe", script.toUtf8());
+    writeScript(work_.path(), "pathonly.exe", script.toUtf8());
+    writeScript(work_.path(), "opened.exe", script.toUtf8());
     const QByteArray oldPath = qgetenv("PATH");
-    qputenv("PATH", onPath.toUtf8() + ':' + oldPath);
-    const QString both = ToolLauncher::Locate("both.exe");
-    const QString pathOnly = ToolLauncher::Locate("pathonly.exe");
+    qputenv("PATH", ".::" + onPath.toUtf8() + ':' + oldPath);
+    const QString both = ToolLauncher::Locate("both.exe", startup);
+    const QString pathOnly = ToolLauncher::Locate("pathonly.exe", startup);
+    const QString opened = ToolLauncher::Locate("opened.exe", startup);
+    const QString noStartup = ToolLauncher::Locate("opened.exe", QString());
+    const QString relativeStartup = ToolLauncher::Locate("opened.exe", ".");
     // A file without the executable mark is passed over.
-    QFile plain(work_.filePath("plain.exe"));
+    QFile plain(QDir(startup).filePath("plain.exe"));
     QVERIFY(plain.open(QIODevice::WriteOnly));
     plain.close();
-    const QString notRunnable = ToolLauncher::Locate("plain.exe");
+    const QString notRunnable = ToolLauncher::Locate("plain.exe", startup);
     qputenv("PATH", oldPath);
-    QCOMPARE(both, inCurrent);
+    QCOMPARE(both, inStartup);
     QCOMPARE(pathOnly, QDir(onPath).filePath("pathonly.exe"));
+    QVERIFY(opened.isEmpty());
+    QVERIFY(noStartup.isEmpty());
+    QVERIFY(relativeStartup.isEmpty());
     QVERIFY(notRunnable.isEmpty());
 }
 

@@ -18,6 +18,8 @@ private slots:
     void singleEncode_data();
     void singleEncode();
     void allEncodeSkipsOnlyFilesWithAResult();
+    void earlierWavSurvivesTheNormaliseStep_data();
+    void earlierWavSurvivesTheNormaliseStep();
 };
 
 void ExistingTest::singleEncode_data()
@@ -116,6 +118,63 @@ void ExistingTest::allEncodeSkipsOnlyFilesWithAResult()
     for (const LogEntry& entry : scene.form->runLog().entries())
         notes += entry.file == "b.wav" && entry.converter.isEmpty();
     QCOMPARE(notes, 1);
+}
+
+void ExistingTest::earlierWavSurvivesTheNormaliseStep_data()
+{
+    // clang-format off
+    QTest::addColumn<ExistingResults>("policy");
+    QTest::addColumn<bool>("deleteTemp");
+    QTest::addColumn<bool>("offWhileEncoding"); // TMP File Delete switched off while the encoder runs
+    QTest::addColumn<QString>("copy");          // the encoder's input, in the work folder
+    QTest::addColumn<QStringList>("workFiles"); // hidden files too
+
+    using E = ExistingResults;
+    const QStringList removed{"song.mp3", "song.wav"};
+    const QStringList kept{"song (1).wav", "song.mp3", "song.wav"};
+    QTest::newRow("overwrite, copy removed") << E::Overwrite << true << false << ".song.marulo.wav" << removed;
+    QTest::newRow("number, copy removed") << E::Number << true << false << ".song.marulo.wav" << removed;
+    QTest::newRow("overwrite, copy kept") << E::Overwrite << false << false << "song (1).wav" << kept;
+    QTest::newRow("number, copy kept") << E::Number << false << false << "song (1).wav" << kept;
+    QTest::newRow("kept after all") << E::Overwrite << true << true << ".song.marulo.wav" << kept;
+    // clang-format on
+}
+
+// An earlier WAV result in the work folder is the user's: the normalised copy
+// before the encoder goes elsewhere and the earlier file stays byte for byte.
+void ExistingTest::earlierWavSurvivesTheNormaliseStep()
+{
+    QFETCH(ExistingResults, policy);
+    QFETCH(bool, deleteTemp);
+    QFETCH(bool, offWhileEncoding);
+    QFETCH(QString, copy);
+    QFETCH(QStringList, workFiles);
+
+    ConversionScene scene;
+    scene.makeFolder("music", {"song.wav"});
+    QVERIFY(scene.openWindow());
+    scene.control<QCheckBox>("CB6")->setChecked(deleteTemp);
+    scene.form->setRunPolicy(RunPolicy{1, policy});
+    QDir(scene.folder).mkdir("Zorvik");
+    QFile earlier(scene.workFile("song.wav"));
+    QVERIFY(earlier.open(QIODevice::WriteOnly));
+    earlier.write("an earlier result");
+    earlier.close();
+
+    if (offWhileEncoding)
+        scene.whileRunning("lame.exe", [&] { scene.control<QCheckBox>("CB6")->setChecked(false); });
+    scene.select("song.wav");
+    scene.press("B1");
+    const QList<StandinRun> runs = scene.runs();
+    QCOMPARE(runs.size(), 2);
+    QCOMPARE(runs[0].outputOf(), scene.workFile(copy));
+    QCOMPARE(runs[1].inputOf(), scene.workFile(copy));
+    QCOMPARE(QDir(scene.folder + "/Zorvik").entryList(QDir::Files | QDir::Hidden, QDir::Name), workFiles);
+    QVERIFY(earlier.open(QIODevice::ReadOnly));
+    QCOMPARE(earlier.readAll(), QByteArray("an earlier result"));
+    QFile result(scene.workFile("song.mp3"));
+    QVERIFY(result.open(QIODevice::ReadOnly));
+    QVERIFY(result.readAll().contains(scene.inputs["song.wav"]));
 }
 
 QTEST_MAIN(ExistingTest)

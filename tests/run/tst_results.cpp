@@ -36,7 +36,8 @@ void ResultsTest::faultyConverter_data()
 
 // song's step fails; in ALL Encode the other file is converted all the same.
 // An earlier result at the failing step's output path survives byte for byte
-// when the step left it alone, and is removed when the step wrote over it.
+// when the step left it alone, and is removed when the step wrote over it; an
+// earlier WAV is never the normaliser's output path before an encoder.
 void ResultsTest::faultyConverter()
 {
     QFETCH(QString, converter);
@@ -67,11 +68,12 @@ void ResultsTest::faultyConverter()
     QStringList expected;
     if (button == "B2")
         expected << (decode ? "other.wav" : "other.mp3");
-    if (fault == "silent")
+    const bool untouched = fault == "silent" || converter == "normalize.exe";
+    if (untouched)
         expected << failingOutput;
     expected.sort();
     QCOMPARE(scene.workFiles(), expected);
-    if (fault == "silent") {
+    if (untouched) {
         QFile kept(scene.workFile(failingOutput));
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), QByteArray("an earlier result"));

@@ -3,9 +3,12 @@
 // left, and the status bar says how far the run came.
 #include "tests/support/ConversionScene.h"
 
+#include "ui/log/LogWindow.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QTableView>
 
 using namespace marulo;
 using namespace marulo::test;
@@ -31,6 +34,9 @@ private slots:
     void escWhileIdleDoesNothing();
     void escInAnOpenDropDownClosesItOnly();
     void exitDuringARunThenEsc();
+    void escInTheLogWindowStopsTheRun();
+    void stopBeforeAnyResult_data();
+    void stopBeforeAnyResult();
 };
 
 void StopTest::escStopsTheSecondOfThreeFiles()
@@ -168,6 +174,67 @@ void StopTest::exitDuringARunThenEsc()
     QVERIFY(!scene.form->isVisible());
     QCOMPARE(scene.converters().size(), 4);
     QCOMPARE(scene.workFiles(), QStringList{"a.mp3"});
+}
+
+// Esc in the log window stops the run as in the main window, and the log
+// window stays; the next Esc, with no run, closes it.
+void StopTest::escInTheLogWindowStopsTheRun()
+{
+    ConversionScene scene;
+    scene.makeFolder("music", {"a.wav", "b.wav"});
+    QVERIFY(scene.openWindow());
+    qputenv("MARULO_STANDIN_SLEEP_MS", "normalize.exe=60000");
+    LogWindow* log = nullptr;
+    bool logActive = false;
+    scene.when([](const QList<StandinRun>& runs) { return !runs.isEmpty(); },
+               [&] {
+                   scene.form->showRunLog();
+                   log = scene.form->findChild<LogWindow*>(QStringLiteral("LogWindow"));
+                   logActive = QTest::qWaitFor([&] { return QApplication::activeWindow() == log; });
+                   QTest::keyClick(log->view(), Qt::Key_Escape);
+               });
+    scene.press("B2");
+    QVERIFY(scene.actionRan);
+    QVERIFY(logActive);
+    QCOMPARE(scene.converters(), QStringList{"normalize.exe"});
+    QCOMPARE(scene.form->statusText(), QString::fromUtf8(" 変換を中止しました。2 件中 0 件を変換しました。"));
+    QVERIFY(log->isVisible());
+    QVERIFY(scene.form->isVisible());
+    QTest::keyClick(log->view(), Qt::Key_Escape);
+    QVERIFY(!log->isVisible());
+}
+
+void StopTest::stopBeforeAnyResult_data()
+{
+    QTest::addColumn<bool>("folderBefore");
+    QTest::addColumn<QStringList>("workFiles");
+    QTest::newRow("the run made the work folder") << false << QStringList{"(none)"};
+    QTest::newRow("the work folder was there") << true << QStringList{};
+}
+
+// Exit, then Esc while the first file's normaliser runs: the program ends
+// with the run, and an empty work folder made by this run only to be
+// stopped goes with it.
+void StopTest::stopBeforeAnyResult()
+{
+    QFETCH(bool, folderBefore);
+    QFETCH(QStringList, workFiles);
+    ConversionScene scene;
+    scene.makeFolder("music", {"a.wav", "b.wav"});
+    QVERIFY(scene.openWindow());
+    if (folderBefore)
+        QDir(scene.folder).mkdir("Zorvik");
+    qputenv("MARULO_STANDIN_SLEEP_MS", "normalize.exe=60000");
+    scene.when([](const QList<StandinRun>& runs) { return !runs.isEmpty(); },
+               [&] {
+                   scene.press("B3");
+                   QTest::keyClick(scene.fileList(), Qt::Key_Escape);
+               });
+    scene.press("B2");
+    QVERIFY(scene.actionRan);
+    QVERIFY(!scene.form->isVisible());
+    QCOMPARE(scene.converters(), QStringList{"normalize.exe"});
+    QCOMPARE(scene.workFiles(), workFiles);
 }
 
 QTEST_MAIN(StopTest)

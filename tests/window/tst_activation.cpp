@@ -1,14 +1,17 @@
 // The start-up check at the window's first activation: where the converters
 // are looked for and what the status bar then says.
 #include "ui/widgets/FolderList.h"
+#include "ui/widgets/RadioGroup.h"
 #include "ui/window/TForm1.h"
 
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 using marulo::FolderList;
+using marulo::RadioGroup;
 using marulo::TForm1;
 
 namespace {
@@ -32,6 +35,7 @@ private slots:
     void firstActivationRunsCheckOnce();
     void bringForwardRestoresMinimisedWindow();
     void closesWhenNoConversionRuns();
+    void convertersInTheOpenedFolderNeverRun();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -157,6 +161,43 @@ void WindowActivationTest::closesWhenNoConversionRuns()
     QVERIFY(!form.conversionRunning());
     QVERIFY(form.close());
     QVERIFY(!form.isVisible());
+}
+
+// A copy of the program alone, started in a folder without converters: a
+// downloaded folder holding converter-named programs is opened and encoded.
+// Nothing in it runs, and the checks at a mode change do not count it.
+void WindowActivationTest::convertersInTheOpenedFolderNeverRun()
+{
+    QVERIFY(QDir::setCurrent(root_));
+    const QString downloaded = QDir(root_).filePath(QStringLiteral("downloaded"));
+    const QString marker = QDir(root_).filePath(QStringLiteral("ran"));
+    QVERIFY(QDir().mkpath(downloaded));
+    for (const char* name : {"normalize.exe", "lame.exe", "oggenc.exe"}) {
+        QFile script(QDir(downloaded).filePath(QString::fromLatin1(name)));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\necho \"$0\" >> '" + marker.toUtf8() + "'\n");
+        script.close();
+        script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    }
+    QFile song(QDir(downloaded).filePath(QStringLiteral("song.wav")));
+    QVERIFY(song.open(QIODevice::WriteOnly));
+    song.write("RIFF....WAVE");
+    song.close();
+
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.findChild<FolderList*>(QStringLiteral("DLB1"))->setDirectory(downloaded);
+    QCOMPARE(QDir::currentPath(), downloaded);
+    auto* modes = form.findChild<RadioGroup*>(QStringLiteral("RG1"));
+    modes->setItemIndex(2);
+    QCOMPARE(form.statusText(),
+             QString::fromUtf8(" aoTuV ( oggenc.exe ) が 起動フォルダ内に見つかりません。確認をして下さい。"));
+    modes->setItemIndex(0);
+    QCOMPARE(form.statusText(), LameMissing);
+    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("B2")), Qt::LeftButton);
+    QVERIFY(!form.conversionRunning());
+    QVERIFY(!QFileInfo::exists(marker));
 }
 
 QTEST_MAIN(WindowActivationTest)

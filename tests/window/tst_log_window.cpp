@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
@@ -43,8 +44,11 @@ private slots:
     void closesWithMainWindow();
     void showsStepsLive();
     void failureStandsOut();
-    void keepsTheLatestThousand();
+    void keepsEveryStep();
     void copiesTheLogAsText();
+    void escClosesWithoutARun();
+    void opensBesideTheMainWindow_data();
+    void opensBesideTheMainWindow();
 
 private:
     LogWindow* openedWindow() const { return form_->findChild<LogWindow*>(QStringLiteral("LogWindow")); }
@@ -140,15 +144,17 @@ void LogWindowTest::failureStandsOut()
     QVERIFY(model->data(model->index(0, 4), Qt::DecorationRole).isNull());
 }
 
-void LogWindowTest::keepsTheLatestThousand()
+void LogWindowTest::keepsEveryStep()
 {
     form_->showRunLog();
     RunLog& log = form_->runLog();
     for (int i = 1; i <= 1005; ++i)
         log.finish(log.begin(step(QStringLiteral("f%1.wav").arg(i), i, 1005)), QStringLiteral("succeeded"), false, {});
-    QCOMPARE(openedWindow()->view()->model()->rowCount(), 1000);
-    QCOMPARE(cell(0, 2), QStringLiteral("f6.wav"));
-    QCOMPARE(cell(999, 2), QStringLiteral("f1005.wav"));
+    QCOMPARE(openedWindow()->view()->model()->rowCount(), 1005);
+    QCOMPARE(cell(0, 2), QStringLiteral("f1.wav"));
+    QCOMPARE(cell(0, 4), QStringLiteral("succeeded"));
+    QCOMPARE(cell(1004, 2), QStringLiteral("f1005.wav"));
+    QCOMPARE(int(log.entries().size()), 1005);
 }
 
 void LogWindowTest::copiesTheLogAsText()
@@ -170,6 +176,44 @@ void LogWindowTest::copiesTheLogAsText()
                             "    lame.exe -b 128 \"/music/b.wav\" \"/music/out.mp3\"\n"
                             "    /opt/marulo/lame.exe\n"
                             "    | Could not open the input\n"));
+}
+
+void LogWindowTest::escClosesWithoutARun()
+{
+    form_->showRunLog();
+    LogWindow* log = openedWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), log);
+    QTest::keyClick(log->view(), Qt::Key_Escape);
+    QVERIFY(!log->isVisible());
+    QVERIFY(form_->isVisible());
+}
+
+void LogWindowTest::opensBesideTheMainWindow_data()
+{
+    QTest::addColumn<bool>("atTheLeft"); // the main window at the screen's left edge, else at its right
+    QTest::newRow("main window at the left") << true;
+    QTest::newRow("main window at the right") << false;
+}
+
+// Level with the main window, on the side with room, whole on the screen.
+void LogWindowTest::opensBesideTheMainWindow()
+{
+    QFETCH(bool, atTheLeft);
+    const QRect screen = form_->screen()->availableGeometry();
+    const QRect frame = form_->frameGeometry();
+    form_->move(atTheLeft ? screen.left() : screen.right() + 1 - frame.width(), screen.top() + 30);
+    form_->showRunLog();
+    const QRect main = form_->frameGeometry();
+    const QRect log = openedWindow()->frameGeometry();
+    QCOMPARE(log.top(), main.top());
+    QVERIFY(screen.contains(log));
+    if (atTheLeft)
+        QVERIFY(log.center().x() > main.center().x());
+    else
+        QVERIFY(log.center().x() < main.center().x());
+    // Where the screen has room beside the main window, the two do not overlap.
+    if (screen.width() >= main.width() + log.width() + 8)
+        QVERIFY(!log.intersects(main));
 }
 
 QTEST_MAIN(LogWindowTest)

@@ -1,6 +1,7 @@
 #include "ui/log/LogWindow.h"
 
 #include "launcher/RunLog.h"
+#include "ui/log/BesidePlacement.h"
 #include "ui/log/RunLogModel.h"
 #include "ui/texts/LogTexts.h"
 
@@ -10,7 +11,9 @@
 #include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -40,13 +43,14 @@ QString detailsOf(const LogEntry& entry)
 
 } // namespace
 
-LogWindow::LogWindow(const RunLog& log, QWidget* owner)
+LogWindow::LogWindow(const RunLog& log, QWidget* owner, std::function<bool()> stopRun)
     : QWidget(owner, Qt::Window),
       log_(log),
       model_(new RunLogModel(log, this)),
       view_(new QTableView(this)),
       details_(new QPlainTextEdit(this)),
-      copy_(new QPushButton(this))
+      copy_(new QPushButton(this)),
+      stopRun_(std::move(stopRun))
 {
     setObjectName(QStringLiteral("LogWindow"));
     setWindowTitle(QString::fromUtf8(LogTexts::WindowTitle));
@@ -95,6 +99,30 @@ LogWindow::LogWindow(const RunLog& log, QWidget* owner)
     });
     connect(model_, &QAbstractItemModel::rowsInserted, this, &LogWindow::followNewRows);
     view_->scrollToBottom();
+
+    auto* escapeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escapeKey->setContext(Qt::WindowShortcut);
+    connect(escapeKey, &QShortcut::activated, this, &LogWindow::escape);
+    if (owner)
+        placeBeside(*owner);
+}
+
+void LogWindow::escape()
+{
+    if (!stopRun_ || !stopRun_())
+        close();
+}
+
+// Not at the screen's corner, where the window system would put it: beside
+// the main window it reports on. The log window's frame is taken to be the
+// owner's, since it has none before it is shown.
+void LogWindow::placeBeside(const QWidget& owner)
+{
+    const QSize frameExtra = owner.frameGeometry().size() - owner.geometry().size();
+    const QScreen* screen = owner.screen();
+    if (!screen)
+        return;
+    move(BesidePosition(owner.frameGeometry(), size() + frameExtra, screen->availableGeometry()));
 }
 
 void LogWindow::copyLog()

@@ -36,7 +36,6 @@ RunLogModel::RunLogModel(const RunLog& log, QObject* parent)
 {
     connect(&log, &RunLog::added, this, &RunLogModel::onAdded);
     connect(&log, &RunLog::changed, this, &RunLogModel::onChanged);
-    connect(&log, &RunLog::dropped, this, &RunLogModel::onDropped);
 }
 
 int RunLogModel::rowCount(const QModelIndex& parent) const
@@ -107,18 +106,10 @@ void RunLogModel::onAdded()
 
 void RunLogModel::onChanged(qint64 id)
 {
-    const qint64 row = id - log_.firstId();
-    if (row < 0 || row >= rows_)
+    if (id < 0 || id >= rows_)
         return;
-    const int at = static_cast<int>(row);
+    const int at = static_cast<int>(id);
     emit dataChanged(index(at, 0), index(at, ColumnCount - 1));
-}
-
-void RunLogModel::onDropped(int count)
-{
-    beginRemoveRows({}, 0, count - 1);
-    rows_ -= count;
-    endRemoveRows();
 }
 
 } // namespace marulo

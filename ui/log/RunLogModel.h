@@ -10,7 +10,7 @@ struct LogEntry;
 
 // The run log as a table, one step a row, following the log as it is
 // written: a new step is one inserted row, a step that reports progress or
-// ends one changed row, the oldest steps let go rows removed from the top.
+// ends one changed row.
 class RunLogModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -32,7 +32,6 @@ public:
 private:
     void onAdded();
     void onChanged(qint64 id);
-    void onDropped(int count);
 
     const RunLog& log_;
     // The rows the views know of. The log changes before it signals, so the

@@ -29,7 +29,7 @@ void TForm1::runConversion(void (ConversionJob::*press)())
                 list->setProgress(path, *percent);
             else
                 list->clearProgress(path);
-        });
+        }, ToolFolder);
         LocalFileOperations files;
         // The run keeps the policy of its press.
         ConversionJob job(window, runner, files, heldOptions_, runPolicy_);

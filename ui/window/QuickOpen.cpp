@@ -2,15 +2,14 @@
 #include "ui/texts/MenuTexts.h"
 #include "ui/widgets/PathEntry.h"
 #include "ui/window/DropCatcher.h"
+#include "ui/window/FileManager.h"
 #include "ui/window/TForm1.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QMenu>
 #include <QShortcut>
-#include <QUrl>
 
 namespace marulo {
 
@@ -86,8 +85,9 @@ void TForm1::openResultsFolder()
 // The desktop's own file manager, through whatever the desktop names for folders.
 void TForm1::showInFileManager(const QString& folder)
 {
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+    ShowInFileManager(folder, this, [this, folder] {
         showNotice(QString::fromUtf8(MenuTexts::DesktopOpenFailed).arg(QDir::toNativeSeparators(folder)));
+    });
 }
 
 void TForm1::showListMenu(QListWidget* list, const QPoint& position)

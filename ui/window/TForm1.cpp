@@ -88,7 +88,11 @@ RunLog& TForm1::runLog()
 void TForm1::showRunLog()
 {
     if (!logWindow_)
-        logWindow_ = new LogWindow(runLog_, this);
+        logWindow_ = new LogWindow(runLog_, this, [this] {
+            const bool running = runningJob_ != nullptr;
+            stopConversion();
+            return running;
+        });
     logWindow_->show();
     logWindow_->raise();
     logWindow_->activateWindow();
@@ -135,7 +139,7 @@ bool TForm1::ConverterPresent(std::string_view fileName) const
     // in the installed converter folder, on the search path), since a
     // started-from-anywhere program must not call it missing.
     return ToolIsPresent(ToolPath(toUtf8(ToolFolder), fileName)) ||
-           !ToolLauncher::Locate(QString::fromUtf8(fileName.data(), qsizetype(fileName.size()))).isEmpty();
+           !ToolLauncher::Locate(QString::fromUtf8(fileName.data(), qsizetype(fileName.size())), ToolFolder).isEmpty();
 }
 
 void TForm1::bringForward()

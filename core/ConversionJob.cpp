@@ -36,7 +36,9 @@ void ConversionJob::ConvertSelectedFile()
     const std::string baseFolder = BaseFolder(window_.OpenedFolder());
     const std::string inputPath = window_.SelectedPath();
     if (inputPath.empty()) {
-        window_.SetStatusText({ConversionMessage::Id::NoFileSelected});
+        ConversionMessage message;
+        message.id = ConversionMessage::Id::NoFileSelected;
+        window_.SetStatusText(message);
         return;
     }
     MakeWorkFolder(baseFolder);
@@ -54,7 +56,9 @@ void ConversionJob::ConvertListedFiles()
     // repeat a file because the list changed under it.
     const std::vector<std::string> paths = window_.ListedPaths();
     if (paths.empty()) {
-        window_.SetStatusText({ConversionMessage::Id::NoFileInFolder});
+        ConversionMessage message;
+        message.id = ConversionMessage::Id::NoFileInFolder;
+        window_.SetStatusText(message);
         return;
     }
     MakeWorkFolder(baseFolder);

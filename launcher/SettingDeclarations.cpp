@@ -2,9 +2,8 @@
 
 #include "launcher/UserSettings.h"
 
-#include <QtGlobal>
-
 #include <QThread>
+#include <QtGlobal>
 
 #include <algorithm>
 
@@ -32,7 +31,8 @@ constexpr SettingChoice LanguageChoices[] = {
 // clang-format off
 const SettingDeclaration Declarations[] = {
     {"conversion", "jobs", SettingType::Int, "1", 1, 0, 4, {},
-     QT_TRANSLATE_NOOP("SettingDeclarations", "同時に変換するファイルの数"), QT_TRANSLATE_NOOP("SettingDeclarations", "( この PC のプロセッサ数 : %1 )"), "Jobs",
+     QT_TRANSLATE_NOOP("SettingDeclarations", "同時に変換するファイルの数"),
+     QT_TRANSLATE_NOOP("SettingDeclarations", "( この PC のプロセッサ数 : %1 )"), "Jobs",
      [](const UserSettings& s) { return QVariant(s.policy.jobs); },
      [](UserSettings& s, const QVariant& v) { s.policy.jobs = v.toInt(); }},
     {"conversion", "existing", SettingType::Choice, "overwrite", 0, 0, 0, ExistingChoices,
@@ -43,7 +43,8 @@ const SettingDeclaration Declarations[] = {
      QT_TRANSLATE_NOOP("SettingDeclarations", "前回開いていたフォルダで起動する"), nullptr, "RememberFolder",
      [](const UserSettings& s) { return QVariant(s.rememberFolder); },
      [](UserSettings& s, const QVariant& v) { s.rememberFolder = v.toBool(); }},
-    // Read once at start-up, before any window: a change counts from the next start.
+    // Read once at start-up, before any window: a change counts from the next
+    // start. Its label reads in both languages and is not translated.
     {"interface", "language", SettingType::Choice, "ja", 0, 0, 0, LanguageChoices,
      "Language / 言語", QT_TRANSLATE_NOOP("SettingDeclarations", "( 次回の起動から有効になります )"), "Language",
      [](const UserSettings& s) { return QVariant(static_cast<int>(s.language)); },

@@ -3,6 +3,7 @@
 #include "launcher/UserSettings.h"
 
 #include <QThread>
+#include <QtGlobal>
 
 #include <algorithm>
 
@@ -10,27 +11,44 @@ namespace marulo {
 
 namespace {
 
+// The labels and hints are marked for translation in context
+// "SettingDeclarations"; the dialog looks them up as it shows them.
+
 // In the order of ExistingResults.
 constexpr SettingChoice ExistingChoices[] = {
-    {"overwrite", "上書きする"},
-    {"skip", "そのファイルは変換しない"},
-    {"number", "番号を付けて両方残す"},
+    {"overwrite", QT_TRANSLATE_NOOP("SettingDeclarations", "上書きする")},
+    {"skip", QT_TRANSLATE_NOOP("SettingDeclarations", "そのファイルは変換しない")},
+    {"number", QT_TRANSLATE_NOOP("SettingDeclarations", "番号を付けて両方残す")},
+};
+
+// In the order of Language. Each language by its own name, so a user who
+// cannot read the one shown still finds theirs: not translated.
+constexpr SettingChoice LanguageChoices[] = {
+    {"ja", "日本語"},
+    {"en", "English"},
 };
 
 // clang-format off
 const SettingDeclaration Declarations[] = {
     {"conversion", "jobs", SettingType::Int, "1", 1, 0, 4, {},
-     "同時に変換するファイルの数", "( この PC のプロセッサ数 : %1 )", "Jobs",
+     QT_TRANSLATE_NOOP("SettingDeclarations", "同時に変換するファイルの数"),
+     QT_TRANSLATE_NOOP("SettingDeclarations", "( この PC のプロセッサ数 : %1 )"), "Jobs",
      [](const UserSettings& s) { return QVariant(s.policy.jobs); },
      [](UserSettings& s, const QVariant& v) { s.policy.jobs = v.toInt(); }},
     {"conversion", "existing", SettingType::Choice, "overwrite", 0, 0, 0, ExistingChoices,
-     "変換後のファイルが既にある時", nullptr, "ExistingResults",
+     QT_TRANSLATE_NOOP("SettingDeclarations", "変換後のファイルが既にある時"), nullptr, "ExistingResults",
      [](const UserSettings& s) { return QVariant(static_cast<int>(s.policy.existing)); },
      [](UserSettings& s, const QVariant& v) { s.policy.existing = static_cast<ExistingResults>(v.toInt()); }},
     {"start", "rememberFolder", SettingType::Bool, "false", 0, 0, 0, {},
-     "前回開いていたフォルダで起動する", nullptr, "RememberFolder",
+     QT_TRANSLATE_NOOP("SettingDeclarations", "前回開いていたフォルダで起動する"), nullptr, "RememberFolder",
      [](const UserSettings& s) { return QVariant(s.rememberFolder); },
      [](UserSettings& s, const QVariant& v) { s.rememberFolder = v.toBool(); }},
+    // Read once at start-up, before any window: a change counts from the next
+    // start. Its label reads in both languages and is not translated.
+    {"interface", "language", SettingType::Choice, "ja", 0, 0, 0, LanguageChoices,
+     "Language / 言語", QT_TRANSLATE_NOOP("SettingDeclarations", "( 次回の起動から有効になります )"), "Language",
+     [](const UserSettings& s) { return QVariant(static_cast<int>(s.language)); },
+     [](UserSettings& s, const QVariant& v) { s.language = static_cast<Language>(v.toInt()); }},
     // Written at exit, with remember on; never shown.
     {"start", "lastFolder", SettingType::Text, "", 0, 0, 0, {}, nullptr, nullptr, nullptr,
      [](const UserSettings& s) { return QVariant(s.lastFolder); },

@@ -178,7 +178,8 @@ void ParallelTest::failureInOneRunningFile()
     scene.press("B2");
     QCOMPARE(scene.converters().size(), 8);
     QCOMPARE(scene.workFiles(), (QStringList{"a.mp3", "c.mp3", "d.mp3"}));
-    QCOMPARE(scene.form->statusText(), QString::fromUtf8(" lame.exe による b.wav の変換に失敗しました。"));
+    QCOMPARE(scene.form->statusText(),
+             QString::fromUtf8(" lame.exe による b.wav の変換に失敗しました。 lame.exe: told to fail with status 2"));
 }
 
 void ParallelTest::escStopsEveryRunningFile()

@@ -278,14 +278,10 @@ void ConversionWindowTest::exitDuringAllEncode()
     ConversionScene scene;
     scene.makeFolder("music", {"a.wav", "b.wav", "c.wav"});
     QVERIFY(scene.openWindow());
-    bool visibleAfterExit = false;
-    scene.whileRunning("lame.exe", [&] {
-        scene.press("B3");
-        visibleAfterExit = scene.form->isVisible();
-    });
+    scene.exitWhileRunning("lame.exe");
     scene.press("B2");
     QVERIFY(scene.actionRan);
-    QVERIFY(visibleAfterExit);
+    QVERIFY(scene.visibleAfterExit);
     const QList<StandinRun> runs = scene.runs();
     QCOMPARE(runs.size(), 6);
     for (const StandinRun& run : runs)

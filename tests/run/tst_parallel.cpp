@@ -235,14 +235,10 @@ void ParallelTest::exitDuringTheRun()
     scene.makeFolder("music", {"a.wav", "b.wav", "c.wav"});
     QVERIFY(scene.openWindow());
     SetJobs(scene, 2);
-    bool visibleAfterExit = false;
-    scene.whileRunning("lame.exe", [&] {
-        scene.press("B3");
-        visibleAfterExit = scene.form->isVisible();
-    });
+    scene.exitWhileRunning("lame.exe");
     scene.press("B2");
     QVERIFY(scene.actionRan);
-    QVERIFY(visibleAfterExit);
+    QVERIFY(scene.visibleAfterExit);
     QCOMPARE(scene.converters().size(), 6);
     QCOMPARE(scene.workFiles(), (QStringList{"a.mp3", "b.mp3", "c.mp3"}));
     QVERIFY(!scene.form->isVisible());

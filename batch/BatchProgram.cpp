@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QLoggingCategory>
 
 #include <cstdio>
 #include <unistd.h>
@@ -84,6 +85,10 @@ int RunBatch(int argc, char* argv[])
     // Only the program's name reaches Qt, as in the window's start.
     int qtArgc = 1;
     QCoreApplication app(qtArgc, argv);
+    // Each failure has its line in the batch's own report; the launcher's
+    // reports of the same failure would say it twice. QT_LOGGING_RULES still
+    // brings them back.
+    QLoggingCategory::setFilterRules(QStringLiteral("marulo.launcher.warning=false"));
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

@@ -271,8 +271,12 @@ BatchRequest ParseBatchArguments(const QStringList& arguments, const QString& cu
     if (const char* conflict = WavConflict(request.settings))
         return Refused(request, BatchTexts::NotInWav, {QString::fromLatin1(conflict)});
 
-    for (const QString& path : parser.positionalArguments())
+    for (const QString& path : parser.positionalArguments()) {
+        // An empty argument names nothing; it must not stand for the current folder.
+        if (path.isEmpty())
+            return Refused(request, BatchTexts::NoSuchPath, {path});
         request.paths << QDir::cleanPath(QDir(currentFolder).absoluteFilePath(path));
+    }
     if (request.paths.isEmpty())
         return Refused(request, BatchTexts::NoPath);
     request.quiet = parser.isSet(quiet);

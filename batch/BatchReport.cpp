@@ -22,6 +22,12 @@ QString Clock(qint64 ms)
     const qint64 seconds = ms / 1000;
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
+// A result in its work folder, as seen from the input's folder: "Zorvik/a.mp3".
+QString InWorkFolder(const std::string& resultPath)
+{
+    const QFileInfo result(QString::fromStdString(resultPath));
+    return result.dir().dirName() + QLatin1Char('/') + result.fileName();
+}
 
 // The result as seen from its input's folder: "Zorvik/a.mp3".
 QString ResultName(const FileEnd& end)
@@ -108,7 +114,7 @@ void BatchReport::Skipped(const std::string& inputName, const std::string& exist
     ++done_;
     ++skipped_;
     if (!quiet_ && !terminal_)
-        Line(Text(BatchTexts::Skipped).arg(QString::fromStdString(inputName), QString::fromStdString(existingResult)));
+        Line(Text(BatchTexts::Skipped).arg(QString::fromStdString(inputName), InWorkFolder(existingResult)));
 }
 
 void BatchReport::Summary(bool stopped)

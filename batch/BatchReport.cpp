@@ -68,8 +68,8 @@ void BatchReport::Redraw()
         share += percent / 100;
     }
     const qint64 elapsed = clock_.elapsed();
-    const QString left =
-        share > 0 ? Clock(static_cast<qint64>(elapsed * (files_ - share) / share)) : QStringLiteral("-");
+    const QString left = share > 0 ? Clock(static_cast<qint64>(static_cast<double>(elapsed) * (files_ - share) / share))
+                                   : QStringLiteral("-");
     const QString line =
         Text(BatchTexts::Progress).arg(done_).arg(files_).arg(shares.join(QStringLiteral("  ")), Elapsed(), left);
     std::fputs(qUtf8Printable(QStringLiteral("\r\033[K") + line), stderr);

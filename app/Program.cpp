@@ -3,6 +3,8 @@
 #include "app/LocationOpener.h"
 #include "app/SingleInstance.h"
 #include "app/StartArguments.h"
+#include "batch/BatchOptions.h"
+#include "batch/BatchProgram.h"
 #include "launcher/Translation.h"
 #include "launcher/UserSettings.h"
 #include "ui/texts/FormTexts.h"
@@ -46,6 +48,10 @@ int RunProgram(int argc, char* argv[], const std::function<void(TForm1&)>& onWin
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    // A batch converts without a window: no QApplication, no display, and no
+    // hand-over to a running copy.
+    if (IsBatchCommandLine(arguments))
+        return RunBatch(argc, argv);
     const StartRequest request = ParseStartArguments(arguments, QDir::currentPath());
     if (request.action != StartRequest::Action::Start) {
         std::fputs(qPrintable(request.text), request.action == StartRequest::Action::Refuse ? stderr : stdout);

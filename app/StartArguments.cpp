@@ -44,8 +44,13 @@ StartRequest ParseStartArguments(const QStringList& arguments, const QString& cu
     const QCommandLineOption language(QStringLiteral("language"),
                                       QStringLiteral("The interface's language for this run: ja (the default) or en."),
                                       QStringLiteral("ja|en"));
+    // Read before this parse (app/Program.cpp); listed so the help names it.
+    const QCommandLineOption batch(
+        QStringLiteral("batch"),
+        QStringLiteral("Convert without a window; \"marulo --batch --help\" lists its options."));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(batch);
     parser.addOption(language);
     parser.addPositionalArgument(QStringLiteral("location"), QStringLiteral("The folder or file to open."),
                                  QStringLiteral("[FOLDER|FILE]"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ControlValues.h"
 #include "core/EncodeMode.h"
 
 #include <string>
@@ -12,21 +13,21 @@ namespace marulo {
 struct EncoderSettings {
     EncodeMode mode = EncodeMode::Mp3;
     ChannelMode channelMode = ChannelMode::JointStereo;
-    std::string bitrate = "128";       // ComB1
-    std::string maxBitrate = "320";    // ComB2
-    std::string minBitrate = "64";     // ComB3
-    std::string quality = "2";         // E4
-    std::string vbrQuality = "4";      // E3
-    std::string oggQuality = "4.00";   // ComB6
-    std::string aacPreset = "normal";  // ComB4
-    std::string compression = "8";     // E2
-    std::string normalizeLevel = "90"; // E1
-    bool abr = false;                  // CB3
-    bool vbr = false;                  // CB2
-    bool newVbr = false;               // CB1
-    bool errorProtection = false;      // CB5
-    bool bitrateRange = false;         // CB8
-    bool downmix = false;              // CB9
+    std::string bitrate = ControlValues::Bitrate.text;               // ComB1
+    std::string maxBitrate = ControlValues::MaxBitrate.text;         // ComB2
+    std::string minBitrate = ControlValues::MinBitrate.text;         // ComB3
+    std::string quality = ControlValues::Quality.text;               // E4
+    std::string vbrQuality = ControlValues::VbrQuality.text;         // E3
+    std::string oggQuality = ControlValues::OggQuality.text;         // ComB6
+    std::string aacPreset = ControlValues::AacPreset.text;           // ComB4
+    std::string compression = ControlValues::Compression.text;       // E2
+    std::string normalizeLevel = ControlValues::NormalizeLevel.text; // E1
+    bool abr = false;                                                // CB3
+    bool vbr = false;                                                // CB2
+    bool newVbr = false;                                             // CB1
+    bool errorProtection = false;                                    // CB5
+    bool bitrateRange = false;                                       // CB8
+    bool downmix = false;                                            // CB9
 
     bool operator==(const EncoderSettings&) const = default;
 };

@@ -7,6 +7,7 @@
 // window caption, the application title, the font and the captions that are
 // English already are left unmarked: they read the same in every language.
 
+#include "core/ControlValues.h"
 #include "core/EncodeMode.h"
 #include "ui/controls/ControlNames.h"
 
@@ -69,7 +70,10 @@ inline constexpr Caption Captions[] = {
 inline constexpr const char* ModeItems[] = {"MP3", "MP2", "OGG", "AAC", "FLAC", "TTA", "WAV"};
 static_assert(std::size(ModeItems) == EncodeModeCount);
 
-// Editable combo boxes: starting text, maximum length (0: none), list items.
+// Editable combo boxes: starting text, maximum length (0: none), list items,
+// as core/ControlValues.h has them.
+namespace CV = ControlValues;
+
 struct ComboDefault {
     Ctl control;
     const char* text;
@@ -78,11 +82,11 @@ struct ComboDefault {
 };
 
 inline constexpr ComboDefault Combos[] = {
-    {Ctl::ComB1, "128", 3, "32|40|48|56|64|80|96|112|128|160|192|224|256|320|384|448|512"},
-    {Ctl::ComB2, "320", 3, "224|256|320|384|448|512"},
-    {Ctl::ComB3, "64", 3, "32|40|48|56|64|80|96"},
-    {Ctl::ComB4, "normal", 0, "tape|radio|internet|streaming|normal|extreme|archive|ultra"},
-    {Ctl::ComB6, "4.00", 4, "0.00|1.00|2.00|3.00|4.00|5.00|6.00|7.00|8.00|9.00|10"},
+    {Ctl::ComB1, CV::Bitrate.text, CV::Bitrate.maxLength, CV::Bitrate.items},
+    {Ctl::ComB2, CV::MaxBitrate.text, CV::MaxBitrate.maxLength, CV::MaxBitrate.items},
+    {Ctl::ComB3, CV::MinBitrate.text, CV::MinBitrate.maxLength, CV::MinBitrate.items},
+    {Ctl::ComB4, CV::AacPreset.text, CV::AacPreset.maxLength, CV::AacPreset.items},
+    {Ctl::ComB6, CV::OggQuality.text, CV::OggQuality.maxLength, CV::OggQuality.items},
 };
 
 // Edit fields with their spin buttons: starting text, maximum length, spin range.
@@ -96,10 +100,12 @@ struct FieldDefault {
 };
 
 inline constexpr FieldDefault Fields[] = {
-    {Ctl::E1, Ctl::UD1, "90", 3, 0, 100},
-    {Ctl::E2, Ctl::UD2, "8", 1, 0, 8},
-    {Ctl::E3, Ctl::UD3, "4", 1, 0, 9},
-    {Ctl::E4, Ctl::UD4, "2", 1, 0, 9},
+    {Ctl::E1, Ctl::UD1, CV::NormalizeLevel.text, CV::NormalizeLevel.maxLength, CV::NormalizeLevel.minimum,
+     CV::NormalizeLevel.maximum},
+    {Ctl::E2, Ctl::UD2, CV::Compression.text, CV::Compression.maxLength, CV::Compression.minimum,
+     CV::Compression.maximum},
+    {Ctl::E3, Ctl::UD3, CV::VbrQuality.text, CV::VbrQuality.maxLength, CV::VbrQuality.minimum, CV::VbrQuality.maximum},
+    {Ctl::E4, Ctl::UD4, CV::Quality.text, CV::Quality.maxLength, CV::Quality.minimum, CV::Quality.maximum},
 };
 
 // What the file list shows: WAV files to encode, or the files a mode decodes.

@@ -27,8 +27,8 @@ public:
     void SelectListedFile(const std::string&) override {}
 
     // The batch reports each file and sums up itself.
-    void SetStatusText(const std::string&) override {}
-    void ShowNotice(const std::string&) override {}
+    void SetStatusText(const ConversionMessage&) override {}
+    void ShowNotice(const ConversionMessage&) override {}
     void NoteSkipped(const std::string& inputName, const std::string& existingResult) override;
 
 private:

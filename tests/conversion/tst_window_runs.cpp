@@ -388,14 +388,22 @@ void ConversionWindowTest::secondPressIsIgnored()
     scene.makeFolder("music", {"a.wav", "b.wav"});
     QVERIFY(scene.openWindow());
     scene.select("a.wav");
+    const QString before = scene.form->statusText();
+    QStringList told;
     scene.whileRunning("normalize.exe", [&] {
         scene.press("B2");
+        told << scene.form->statusText();
         scene.press("B1");
+        told << scene.form->statusText();
     });
     scene.press("B1");
     QVERIFY(scene.actionRan);
     QCOMPARE(scene.converters(), (QStringList{"normalize.exe", "lame.exe"}));
     QCOMPARE(scene.workFiles(), QStringList{"a.mp3"});
+    // Each refused press says why; the notice goes with the run it was about.
+    const QString running = QString::fromUtf8(" 変換中です。中止するには Esc キーを押して下さい。");
+    QCOMPARE(told, (QStringList{running, running}));
+    QCOMPARE(scene.form->statusText(), before);
 }
 
 void ConversionWindowTest::namesReachTheConverterWhole()

@@ -41,6 +41,8 @@ private slots:
     void okWithChangesWritesFile();
     void cancelKeepsEverything();
     void unwritableFolderIsReported();
+    void unusableFileOnSave_data();
+    void unusableFileOnSave();
     void lastFolderAtExit_data();
     void lastFolderAtExit();
     void startFolder_data();
@@ -276,6 +278,47 @@ void SettingsTest::unwritableFolderIsReported()
     // The program goes on, with the settings chosen.
     QCOMPARE(form_->runPolicy().existing, ExistingResults::Skip);
     QVERIFY(form_->isVisible());
+}
+
+void SettingsTest::unusableFileOnSave_data()
+{
+    // clang-format off
+    QTest::addColumn<QString>("what"); // "random bytes" or "folder"
+    QTest::newRow("random bytes: set aside, written afresh") << "random bytes";
+    QTest::newRow("a folder at the file's place: reported") << "folder";
+    // clang-format on
+}
+
+void SettingsTest::unusableFileOnSave()
+{
+    QFETCH(QString, what);
+    QByteArray bytes;
+    if (what == QLatin1String("folder")) {
+        QVERIFY(QDir(config_->path()).mkpath(QStringLiteral("marulo/marulo.conf")));
+    } else {
+        // Every byte value, in an order of no meaning: nothing of an INI file.
+        for (int i = 0; i < 4096; ++i)
+            bytes.append(static_cast<char>((i * 7919 + i / 256) % 256));
+        writeConf(bytes);
+    }
+    startWindow();
+    QDialog* dialog = openDialog();
+    QVERIFY(dialog);
+    dialog->findChild<QSpinBox*>(QStringLiteral("Jobs"))->setValue(3);
+    press(dialog, QDialogButtonBox::Ok);
+    QCOMPARE(form_->runPolicy().jobs, 3);
+    if (what == QLatin1String("folder")) {
+        QCOMPARE(form_->statusText(),
+                 QStringLiteral(" 設定ファイルを保存できませんでした。保存先のフォルダを確認して下さい。"));
+        QVERIFY(QFileInfo(confPath()).isDir());
+        return;
+    }
+    QVERIFY(form_->statusText() !=
+            QStringLiteral(" 設定ファイルを保存できませんでした。保存先のフォルダを確認して下さい。"));
+    QCOMPARE(readConf(), QByteArray("[conversion]\nexisting=overwrite\njobs=3\n\n[start]\nrememberFolder=false\n"));
+    QFile bad(confPath() + QStringLiteral(".bad"));
+    QVERIFY(bad.open(QIODevice::ReadOnly));
+    QCOMPARE(bad.readAll(), bytes);
 }
 
 void SettingsTest::lastFolderAtExit_data()

@@ -31,6 +31,8 @@ private slots:
     void drop();
     void dragIsOfferedOnlyForLocalPaths();
     void dropDuringRunOpensFolderAndRunGoesOn();
+    void openedFolderWithdrawsLocationNotice_data();
+    void openedFolderWithdrawsLocationNotice();
 
 private:
     QWidget* target(const QString& name) const;
@@ -176,6 +178,48 @@ void DropsTest::dropDuringRunOpensFolderAndRunGoesOn()
     QTRY_VERIFY(!scene.form->conversionRunning());
     QCOMPARE(scene.folderList()->directory(), QDir(other).canonicalPath());
     QCOMPARE(scene.workFiles(), (QStringList{"a.mp3", "b.mp3"}));
+}
+
+// A notice that a path could not be opened (a hand-over's) goes when a folder
+// opens afterwards, however it opens; other notices keep their own rules.
+void DropsTest::openedFolderWithdrawsLocationNotice_data()
+{
+    // clang-format off
+    QTest::addColumn<QString>("notice");  // "missing", "hidden file" or "report"
+    QTest::addColumn<QString>("then");    // "drop", "folder list" or "failed drop"
+    QTest::addColumn<bool>("withdrawn");
+    QTest::newRow("missing path, then a drop")        << "missing" << "drop" << true;
+    QTest::newRow("missing path, then the folder list") << "missing" << "folder list" << true;
+    QTest::newRow("hidden file, then a drop")         << "hidden file" << "drop" << true;
+    QTest::newRow("missing path, then a failed drop") << "missing" << "failed drop" << false;
+    QTest::newRow("a run's report, then a drop")      << "report" << "drop" << false;
+    // clang-format on
+}
+
+void DropsTest::openedFolderWithdrawsLocationNotice()
+{
+    QFETCH(QString, notice);
+    QFETCH(QString, then);
+    QFETCH(bool, withdrawn);
+    const QDir root(root_);
+    const QString rules = QStringLiteral(" the rules' text");
+    form_->setStatusText(rules);
+    if (notice == QLatin1String("missing"))
+        form_->showLocationNotice(OpenResult::Failed, root.filePath(QStringLiteral("none")));
+    else if (notice == QLatin1String("hidden file"))
+        form_->showLocationNotice(form_->openLocation(root.filePath(QStringLiteral("music/notes.txt"))),
+                                  root.filePath(QStringLiteral("music/notes.txt")));
+    else
+        form_->showNotice(QStringLiteral(" a run's report"));
+    const QString shown = form_->statusText();
+    QVERIFY(shown != rules);
+
+    if (then == QLatin1String("folder list"))
+        form_->findChild<FolderList*>(QStringLiteral("DLB1"))->setDirectory(root.filePath(QStringLiteral("other")));
+    else
+        sendDrop(form_.get(), {QUrl::fromLocalFile(root.filePath(
+                                  then == QLatin1String("drop") ? QStringLiteral("other") : QStringLiteral("gone")))});
+    QCOMPARE(form_->statusText(), withdrawn ? rules : shown);
 }
 
 QTEST_MAIN(DropsTest)

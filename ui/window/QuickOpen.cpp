@@ -1,5 +1,6 @@
 #include "core/WorkPaths.h"
 #include "ui/texts/MenuTexts.h"
+#include "ui/widgets/FolderList.h"
 #include "ui/widgets/PathEntry.h"
 #include "ui/window/DropCatcher.h"
 #include "ui/window/FileManager.h"
@@ -44,6 +45,9 @@ void TForm1::startQuickOpen()
     installEventFilter(drops);
     ui.DLB1()->viewport()->installEventFilter(drops);
     ui.FLB1()->viewport()->installEventFilter(drops);
+    // However a folder opens (a drop, the path field, the lists, a hand-over),
+    // a notice that a location could not be opened goes with it.
+    connect(ui.DLB1(), &FolderList::directoryChanged, this, &TForm1::withdrawLocationNotice);
 
     pathEntry_ = new PathEntry(ui.P1());
     pathEntry_->setGeometry(PathEntryPlace);

@@ -31,6 +31,8 @@ private slots:
     void drop();
     void dragIsOfferedOnlyForLocalPaths();
     void dropDuringRunOpensFolderAndRunGoesOn();
+    void dropDuringSingleEncode_data();
+    void dropDuringSingleEncode();
     void openedFolderWithdrawsLocationNotice_data();
     void openedFolderWithdrawsLocationNotice();
 
@@ -178,6 +180,47 @@ void DropsTest::dropDuringRunOpensFolderAndRunGoesOn()
     QTRY_VERIFY(!scene.form->conversionRunning());
     QCOMPARE(scene.folderList()->directory(), QDir(other).canonicalPath());
     QCOMPARE(scene.workFiles(), (QStringList{"a.mp3", "b.mp3"}));
+}
+
+void DropsTest::dropDuringSingleEncode_data()
+{
+    QTest::addColumn<QString>("onto");
+    QTest::addColumn<QString>("during");
+    QTest::newRow("file list, normaliser") << "FLB1"
+                                           << "normalize.exe";
+    QTest::newRow("status bar, normaliser") << "SB1"
+                                            << "normalize.exe";
+    QTest::newRow("file list, encoder") << "FLB1"
+                                        << "lame.exe";
+}
+
+// Single Encode goes on with the file of its press, whatever the drop opens.
+void DropsTest::dropDuringSingleEncode()
+{
+    QFETCH(QString, onto);
+    QFETCH(QString, during);
+    form_.reset();
+    test::ConversionScene scene;
+    scene.makeFolder(QStringLiteral("music"), {QStringLiteral("a.wav"), QStringLiteral("b.wav")});
+    const QString other = QDir(scene.root.path()).filePath(QStringLiteral("other"));
+    QVERIFY(QDir().mkpath(other));
+    QFile(QDir(other).filePath(QStringLiteral("c.wav"))).open(QIODevice::WriteOnly);
+    QVERIFY(scene.openWindow());
+    scene.select(QStringLiteral("b.wav"));
+    scene.whileRunning(during, [&] {
+        auto* list = scene.form->findChild<QAbstractItemView*>(onto);
+        QWidget* place = list ? list->viewport() : scene.form->findChild<QWidget*>(onto);
+        sendDrop(place, {QUrl::fromLocalFile(other)});
+    });
+    scene.press("B1");
+    QTRY_VERIFY(scene.actionRan);
+    QTRY_VERIFY(!scene.form->conversionRunning());
+    QCOMPARE(scene.folderList()->directory(), QDir(other).canonicalPath());
+    QCOMPARE(scene.converters(), (QStringList{QStringLiteral("normalize.exe"), QStringLiteral("lame.exe")}));
+    for (const test::StandinRun& run : scene.runs())
+        QCOMPARE(QFileInfo(run.inputOf()).fileName(), QStringLiteral("b.wav"));
+    QCOMPARE(scene.workFiles(), QStringList{QStringLiteral("b.mp3")});
+    QVERIFY(!scene.form->statusText().contains(QStringLiteral("失敗")));
 }
 
 // A notice that a path could not be opened (a hand-over's) goes when a folder

@@ -3,6 +3,7 @@
 // chosen at start unless the command line names one; the dialog's
 // controls by name, from Ctrl+, and from the menu of the window's free area.
 #include "launcher/UserSettings.h"
+#include "ui/widgets/FileList.h"
 #include "ui/widgets/FolderList.h"
 #include "ui/window/TForm1.h"
 
@@ -47,6 +48,8 @@ private slots:
     void lastFolderAtExit();
     void startFolder_data();
     void startFolder();
+    void windowOpensRememberedFolder_data();
+    void windowOpensRememberedFolder();
     void freeAreaMenuOpensDialog();
     void noMenuOnControls();
 
@@ -384,6 +387,33 @@ void SettingsTest::startFolder()
     settings.lastFolder = root.filePath(last);
     const QString given = argument.isEmpty() ? QString() : root.filePath(argument);
     QCOMPARE(StartFolder(settings, given), expected.isEmpty() ? QString() : root.filePath(expected));
+}
+
+void SettingsTest::windowOpensRememberedFolder_data()
+{
+    // clang-format off
+    QTest::addColumn<QByteArray>("remember");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("remember on") << QByteArray("true") << "music" << "music";
+    QTest::newRow("remember off") << QByteArray("false") << "music" << "here";
+    QTest::newRow("remembered folder gone") << QByteArray("true") << "gone" << "here";
+    // clang-format on
+}
+
+// A window made directly, as another build linking the library makes it: it
+// opens the remembered folder itself, after the tool folder is captured.
+void SettingsTest::windowOpensRememberedFolder()
+{
+    QFETCH(QByteArray, remember);
+    QFETCH(QString, last);
+    QFETCH(QString, expected);
+    const QDir root(QFileInfo(here_).absolutePath());
+    writeConf("[start]\nlastFolder=" + root.filePath(last).toUtf8() + "\nrememberFolder=" + remember + "\n");
+    startWindow();
+    QCOMPARE(form_->toolFolder(), here_);
+    QCOMPARE(form_->findChild<FolderList*>(QStringLiteral("DLB1"))->directory(), root.filePath(expected));
+    QCOMPARE(form_->findChild<FileList*>(QStringLiteral("FLB1"))->directory(), root.filePath(expected));
 }
 
 void SettingsTest::freeAreaMenuOpensDialog()

@@ -137,6 +137,9 @@ private:
     void applySettings(const UserSettings& chosen);
     void showFreeAreaMenu(const QPoint& position);
     void rememberFolderAtExit();
+    // Right after the start-up check has captured the tool folder, so a window
+    // made by any program that links this library starts where the user left.
+    void openRememberedFolder();
     void startQuickOpen(); // QuickOpen.cpp: drops, path field, results folder, list menus
     void openTypedPath(const QString& path);
     void withdrawLocationNotice(); // LocationRules.cpp

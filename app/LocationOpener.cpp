@@ -38,9 +38,7 @@ bool LocationOpener::open(const QString& path)
 bool LocationOpener::openNow(const QString& path)
 {
     const OpenResult outcome = window_.openLocation(path);
-    const QString notice = TForm1::noticeText(outcome, path);
-    if (!notice.isEmpty())
-        window_.showNotice(notice);
+    window_.showLocationNotice(outcome, path);
     if (outcome != OpenResult::Failed)
         return true;
     std::fprintf(stderr, "marulo: \"%s\" could not be opened: no such folder or file, or no permission to read it.\n",

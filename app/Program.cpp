@@ -91,8 +91,9 @@ int RunProgram(int argc, char* argv[], const std::function<void(TForm1&)>& onWin
     });
     if (onWindow)
         onWindow(window);
-    // A folder given on the command line wins over the one the settings remember.
-    opener.open(StartFolder(window.settings(), request.path));
+    // Opened after the folder the settings remember, which the window opens
+    // itself at its start-up check: a folder given on the command line wins.
+    opener.open(request.path);
     window.show();
     // A newly started program's window comes up active, as the tool check expects.
     window.activateWindow();

@@ -14,6 +14,7 @@ constexpr std::string_view NormalizeOutput = "-o "; // its separating blank come
 void BuildEncoderPrefix(const EncoderSettings& settings, EncoderOptions& options)
 {
     options.NormalizeOption = MakeNormalizeOption(settings);
+    options.PressMode = settings.mode;
     const ConverterRow& converter = ConverterOf(settings.mode);
     if (converter.encoder.empty())
         return; // WAV: the earlier prefix and extension stay as they were

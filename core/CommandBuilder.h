@@ -14,9 +14,12 @@ struct EncoderOptions {
     CommandLine EncoderPrefix;
     std::string OutputExtension;
     std::string NormalizeOption;
+    // The mode of the last press: its encoder and command form go with the
+    // prefix, whatever mode the user chooses while the run goes on.
+    EncodeMode PressMode = EncodeMode::Mp3;
 };
 
-// Rebuilds NormalizeOption always; EncoderPrefix and OutputExtension in every
+// Rebuilds NormalizeOption and PressMode always; EncoderPrefix and OutputExtension in every
 // mode but WAV, which leaves the earlier values as they were.
 void BuildEncoderPrefix(const EncoderSettings& settings, EncoderOptions& options);
 

@@ -77,7 +77,7 @@ std::optional<Step> FileSteps::Begin()
         // name; before an encoder it is an intermediate and keeps its own
         // unless an earlier file stands there.
         const std::string workWav = WorkWavPath(names_.BaseFolder, names_.Stem3);
-        const std::string output = window_.Mode() == EncodeMode::Wav ? ResultName(workWav) : IntermediateName(workWav);
+        const std::string output = EncoderRuns() ? IntermediateName(workWav) : ResultName(workWav);
         stage_ = Stage::Normalising;
         return Prepare(BuildNormalizeCommand(options_.NormalizeOption, output, names_.InputPath), output);
     }
@@ -91,22 +91,13 @@ std::optional<Step> FileSteps::Encode()
     // the input is named as the list gave it, whatever the case of its extension.
     const bool normalised = !normalisedPath_.empty();
     const std::string& encoderInput = normalised && window_.Normalize() ? normalisedPath_ : names_.InputPath;
-    const EncodeMode mode = window_.Mode();
-    if (ConverterOf(mode).encoder.empty()) {
+    if (!EncoderRuns()) {
         KeepOwnCopy();
         End(Result::Converted); // mode WAV: the normalised copy is the result
         return std::nullopt;
     }
-    // Every press so far was in mode WAV, which builds no encoder prefix, and
-    // the mode was changed during the run: the line would begin with a path.
-    // Nothing is run, and the user is told the file was not encoded.
-    if (options_.EncoderPrefix.empty()) {
-        KeepOwnCopy();
-        End(Result::Failed, std::string(ConverterOf(mode).encoder));
-        return std::nullopt;
-    }
     const std::string output = ResultName(OutputPath(names_.BaseFolder, names_.Stem3, options_.OutputExtension));
-    auto command = BuildEncodeCommand(mode, options_.EncoderPrefix, encoderInput, output);
+    auto command = BuildEncodeCommand(options_.PressMode, options_.EncoderPrefix, encoderInput, output);
     stage_ = Stage::Encoding;
     return Prepare(std::move(*command), output);
 }
@@ -197,12 +188,20 @@ std::string FileSteps::IntermediateName(const std::string& workWav)
     return FirstFreePath(PrivateCopyPath(workWav), taken);
 }
 
+bool FileSteps::EncoderRuns()
+{
+    // The encoder and its line are the press's; the mode at this step only
+    // says whether it runs: WAV chosen during a run ends each later file
+    // after its normalise step, and a run pressed in WAV never encodes.
+    return options_.PressMode != EncodeMode::Wav && window_.Mode() != EncodeMode::Wav;
+}
+
 std::string FileSteps::ExpectedResult()
 {
     if (window_.Decode())
         return window_.Mode() == EncodeMode::Flac ? FlacWavPath(names_.BaseFolder, names_.Stem4)
                                                   : WorkWavPath(names_.BaseFolder, names_.Stem3);
-    if (window_.Mode() == EncodeMode::Wav)
+    if (!EncoderRuns())
         return WorkWavPath(names_.BaseFolder, names_.Stem3);
     return OutputPath(names_.BaseFolder, names_.Stem3, options_.OutputExtension);
 }

@@ -22,7 +22,8 @@ struct Step {
 // The steps of one file, one at a time: decode, or normalise and encode, then
 // the removal of the normalised copy. Each Next() reads the window's switches
 // at that moment, so a switch changed while a converter runs counts from the
-// next step on. Finish() judges the step that ran: it succeeded only with
+// next step on (the mode only decides whether the press's encoder runs).
+// Finish() judges the step that ran: it succeeded only with
 // status 0 and a result of at least one byte that the step wrote (created or
 // changed) at its output path, and after a
 // failed or stopped step whatever that step created or changed there is removed.
@@ -60,6 +61,8 @@ private:
     // Where the normalised copy before an encoder goes: its own name, or
     // another one when an earlier file stands there.
     std::string IntermediateName(const std::string& workWav);
+    // Whether this step's file goes on to an encoder after its normalise step.
+    bool EncoderRuns();
     std::string ExpectedResult();
     void RemoveOwnCopy();
     void KeepOwnCopy();

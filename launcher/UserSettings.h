@@ -34,7 +34,9 @@ QString SettingsFilePath();
 UserSettings LoadSettings(const QString& path);
 
 // Writes every setting to the file, making its folder if need be. False when
-// the file could not be written.
+// the file could not be written. A file there that is not a settings file is
+// kept as "<path>.bad" (replacing an earlier one) and written afresh; so it
+// is by SaveLastFolder too.
 bool SaveSettings(const UserSettings& settings, const QString& path);
 
 // Writes only the last folder, at exit with remember on. False on failure.

@@ -377,19 +377,22 @@ void HandOverTest::rememberedFolder_data()
 {
     // clang-format off
     QTest::addColumn<QString>("argument");
-    QTest::addColumn<QString>("folder");
-    QTest::newRow("no argument: the remembered folder") << "" << "dir2";
-    QTest::newRow("an argument wins") << "ROOT/dir2/sub" << "dir2/sub";
+    QTest::addColumn<QStringList>("folders"); // the folder list's moves, in order
+    QTest::newRow("no argument: the remembered folder") << "" << QStringList{"dir2"};
+    QTest::newRow("an argument replaces it") << "ROOT/dir2/sub" << QStringList{"dir2", "dir2/sub"};
     // clang-format on
 }
 
-// A settings file that remembers dir2: the program opens it after the
-// start-up check, unless the command line names a folder of its own.
+// A settings file that remembers dir2: the window opens it after the
+// start-up check, and a folder the command line names replaces it.
 void HandOverTest::rememberedFolder()
 {
     QFETCH(QString, argument);
-    QFETCH(QString, folder);
+    QFETCH(QStringList, folders);
     argument.replace(QLatin1String("ROOT"), root_);
+    QStringList expected;
+    for (const QString& folder : folders)
+        expected << path(folder);
     QVERIFY(QDir(root_).mkpath(QStringLiteral("config/marulo")));
     QFile conf(path(QStringLiteral("config/marulo/marulo.conf")));
     QVERIFY(conf.open(QIODevice::WriteOnly));
@@ -402,10 +405,10 @@ void HandOverTest::rememberedFolder()
     QTRY_VERIFY_WITH_TIMEOUT(!host.of("checked").isEmpty(), 10000);
     // The tool check still looks where the program started.
     QCOMPARE(host.of("checked").first(), path("dir1") + QLatin1Char('\t') + LameEncoding);
-    QTRY_COMPARE_WITH_TIMEOUT(host.of("folder"), QStringList{path(folder)}, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(host.of("folder"), expected, 10000);
     host.send("quit");
     QTRY_COMPARE_WITH_TIMEOUT(host.process().state(), QProcess::NotRunning, 10000);
-    QCOMPARE(host.of("folder"), QStringList{path(folder)});
+    QCOMPARE(host.of("folder"), expected);
 }
 
 QTEST_MAIN(HandOverTest)

@@ -240,15 +240,16 @@ void ConversionJobTest::wavModeKeepsTheEarlierPrefix()
     rig.window.mode = EncodeMode::Wav;
     rig.window.settings.normalizeLevel = "75";
     rig.window.settings.bitrate = "64";
-    // The user switches back to MP3 while the normaliser runs: the encoder
-    // then runs with the prefix the WAV press left, that of the MP3 press.
+    // The user switches back to MP3 while the normaliser runs: a run pressed
+    // in WAV still never encodes, and the prefix waits for the next press.
     rig.runner.during = [&](const CommandLine&) { rig.window.mode = EncodeMode::Mp3; };
     rig.Single();
     QCOMPARE(rig.job.options().EncoderPrefix, afterMp3.EncoderPrefix);
     QCOMPARE(rig.job.options().OutputExtension, std::string("mp3"));
     QCOMPARE(rig.job.options().NormalizeOption, std::string(" -m 75"));
     QCOMPARE(rig.runner.commands.back().text(),
-             std::string("lame.exe  -m j -b 192 -q 2  /music/Zorvik/song.wav /music/Zorvik/song.mp3"));
+             std::string("normalize.exe -m 75 -o /music/Zorvik/song.wav /music/song.wav"));
+    QCOMPARE(rig.job.summary().converted, 1);
 }
 
 void ConversionJobTest::wavModeWithoutAnyEarlierPrefixRunsNoEncoder()
@@ -258,10 +259,9 @@ void ConversionJobTest::wavModeWithoutAnyEarlierPrefixRunsNoEncoder()
     rig.window.mode = EncodeMode::Wav;
     rig.runner.during = [&](const CommandLine&) { rig.window.mode = EncodeMode::Mp3; };
     rig.Single();
-    // Without a prefix the line would begin with the input path: never run that,
-    // and say that the file was not encoded.
-    QCOMPARE(rig.journal.events,
-             (QStringList{Mkdir, Normalise, Status(" lame.exe による song.wav の変換に失敗しました。")}));
+    // The normalised copy is the WAV press's result, kept where it is.
+    QCOMPARE(rig.journal.events, (QStringList{Mkdir, Normalise}));
+    QCOMPARE(rig.job.summary().converted, 1);
 }
 
 // A switch changed while a converter runs acts on the later steps.
@@ -277,10 +277,8 @@ void ConversionJobTest::switchesAreReadAtEachStep_data()
     QTest::newRow("Normalize cleared while normalising")
         << "normalize.exe" << "normalize off" << QStringList{Mkdir, Normalise, encodeSource, RemoveWorkWav};
     QTest::newRow("mode WAV while normalising") << "normalize.exe" << "mode wav" << QStringList{Mkdir, Normalise};
-    QTest::newRow("mode OGG while normalising: OGG form, press prefix")
-        << "normalize.exe" << "mode ogg"
-        << QStringList{Mkdir, Normalise, "run lame.exe  -m j -b 128 -q 2  /music/Zorvik/song.wav -o /music/Zorvik/song.mp3",
-                       RemoveWorkWav};
+    QTest::newRow("mode OGG while normalising: the press's encoder and form")
+        << "normalize.exe" << "mode ogg" << QStringList{Mkdir, Normalise, encodeNormalised, RemoveWorkWav};
     QTest::newRow("TMP File Delete cleared while encoding")
         << "lame.exe" << "deleteTemp off" << QStringList{Mkdir, Normalise, encodeNormalised};
     QTest::newRow("mode WAV while encoding: nothing removed")

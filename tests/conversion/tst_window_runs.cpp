@@ -34,6 +34,8 @@ private slots:
     void settingsReachTheCommandLine_data();
     void settingsReachTheCommandLine();
     void normalizeClearedWhileNormalising();
+    void modeChosenDuringARun_data();
+    void modeChosenDuringARun();
     void exitDuringAllEncode();
     void programEndsAfterTheConversion();
     void secondPressIsIgnored();
@@ -273,6 +275,58 @@ void ConversionWindowTest::normalizeClearedWhileNormalising()
     QVERIFY(scene.inputsUnchanged());
 }
 
+// The encoder and its line stay the press's; the mode chosen while the first
+// normaliser runs says only whether the later steps encode.
+void ConversionWindowTest::modeChosenDuringARun_data()
+{
+    // clang-format off
+    QTest::addColumn<int>("pressed");
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<QStringList>("converters");
+    QTest::addColumn<QStringList>("workFiles");
+
+    QTest::newRow("MP3 press, FLAC chosen") << 0 << 4 << QStringList{"normalize.exe", "lame.exe", "normalize.exe", "lame.exe"}
+                                            << QStringList{"a.mp3", "b.mp3"};
+    QTest::newRow("OGG press, MP3 chosen") << 2 << 0 << QStringList{"normalize.exe", "oggenc.exe", "normalize.exe", "oggenc.exe"}
+                                           << QStringList{"a.ogg", "b.ogg"};
+    QTest::newRow("MP3 press, WAV chosen") << 0 << 6 << QStringList{"normalize.exe", "normalize.exe"}
+                                           << QStringList{"a.wav", "b.wav"};
+    QTest::newRow("WAV press, MP3 chosen") << 6 << 0 << QStringList{"normalize.exe", "normalize.exe"}
+                                           << QStringList{"a.wav", "b.wav"};
+    // clang-format on
+}
+
+void ConversionWindowTest::modeChosenDuringARun()
+{
+    QFETCH(int, pressed);
+    QFETCH(int, chosen);
+    QFETCH(QStringList, converters);
+    QFETCH(QStringList, workFiles);
+
+    ConversionScene scene;
+    scene.makeFolder("music", {"a.wav", "b.wav"});
+    QVERIFY(scene.openWindow());
+    auto* modes = scene.control<RadioGroup>("RG1");
+    modes->setItemIndex(pressed);
+    scene.whileRunning("normalize.exe", [&] { modes->setItemIndex(chosen); });
+    scene.press("B2");
+    QVERIFY(scene.actionRan);
+    QCOMPARE(scene.converters(), converters);
+    QCOMPARE(scene.workFiles(), workFiles);
+    const QList<StandinRun> runs = scene.runs();
+    if (runs.size() == 4) {
+        // Both encoder lines in the press's own form: lame and oggenc differ
+        // only in the "-o" before the output.
+        const QStringList first = runs[1].args;
+        QStringList second = runs[3].args;
+        second.replaceInStrings("b.", "a.");
+        QCOMPARE(second, first);
+        QCOMPARE(first.contains("-o"), pressed == 2);
+        QCOMPARE(first.last(), scene.workFile(workFiles.first()));
+    }
+    QVERIFY(scene.inputsUnchanged());
+}
+
 void ConversionWindowTest::exitDuringAllEncode()
 {
     ConversionScene scene;
@@ -330,14 +384,22 @@ void ConversionWindowTest::secondPressIsIgnored()
     scene.makeFolder("music", {"a.wav", "b.wav"});
     QVERIFY(scene.openWindow());
     scene.select("a.wav");
+    const QString before = scene.form->statusText();
+    QStringList told;
     scene.whileRunning("normalize.exe", [&] {
         scene.press("B2");
+        told << scene.form->statusText();
         scene.press("B1");
+        told << scene.form->statusText();
     });
     scene.press("B1");
     QVERIFY(scene.actionRan);
     QCOMPARE(scene.converters(), (QStringList{"normalize.exe", "lame.exe"}));
     QCOMPARE(scene.workFiles(), QStringList{"a.mp3"});
+    // Each refused press says why; the notice goes with the run it was about.
+    const QString running = QString::fromUtf8(" 変換中です。中止するには Esc キーを押して下さい。");
+    QCOMPARE(told, (QStringList{running, running}));
+    QCOMPARE(scene.form->statusText(), before);
 }
 
 void ConversionWindowTest::namesReachTheConverterWhole()

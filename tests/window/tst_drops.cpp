@@ -33,6 +33,10 @@ private slots:
     void drop();
     void dragIsOfferedOnlyForLocalPaths();
     void dropDuringRunOpensFolderAndRunGoesOn();
+    void dropDuringSingleEncode_data();
+    void dropDuringSingleEncode();
+    void openedFolderWithdrawsLocationNotice_data();
+    void openedFolderWithdrawsLocationNotice();
 
 private:
     QWidget* target(const QString& name) const;
@@ -168,6 +172,89 @@ void DropsTest::dropDuringRunOpensFolderAndRunGoesOn()
     QTRY_VERIFY(!scene.form->conversionRunning());
     QCOMPARE(scene.folderList()->directory(), QDir(other).canonicalPath());
     QCOMPARE(scene.workFiles(), (QStringList{"a.mp3", "b.mp3"}));
+}
+
+void DropsTest::dropDuringSingleEncode_data()
+{
+    QTest::addColumn<QString>("onto");
+    QTest::addColumn<QString>("during");
+    QTest::newRow("file list, normaliser") << "FLB1"
+                                           << "normalize.exe";
+    QTest::newRow("status bar, normaliser") << "SB1"
+                                            << "normalize.exe";
+    QTest::newRow("file list, encoder") << "FLB1"
+                                        << "lame.exe";
+}
+
+// Single Encode goes on with the file of its press, whatever the drop opens.
+void DropsTest::dropDuringSingleEncode()
+{
+    QFETCH(QString, onto);
+    QFETCH(QString, during);
+    form_.reset();
+    test::ConversionScene scene;
+    scene.makeFolder(QStringLiteral("music"), {QStringLiteral("a.wav"), QStringLiteral("b.wav")});
+    const QString other = QDir(scene.root.path()).filePath(QStringLiteral("other"));
+    QVERIFY(QDir().mkpath(other));
+    QFile(QDir(other).filePath(QStringLiteral("c.wav"))).open(QIODevice::WriteOnly);
+    QVERIFY(scene.openWindow());
+    scene.select(QStringLiteral("b.wav"));
+    scene.whileRunning(during, [&] {
+        auto* list = scene.form->findChild<QAbstractItemView*>(onto);
+        QWidget* place = list ? list->viewport() : scene.form->findChild<QWidget*>(onto);
+        sendDrop(place, {QUrl::fromLocalFile(other)});
+    });
+    scene.press("B1");
+    QTRY_VERIFY(scene.actionRan);
+    QTRY_VERIFY(!scene.form->conversionRunning());
+    QCOMPARE(scene.folderList()->directory(), QDir(other).canonicalPath());
+    QCOMPARE(scene.converters(), (QStringList{QStringLiteral("normalize.exe"), QStringLiteral("lame.exe")}));
+    for (const test::StandinRun& run : scene.runs())
+        QCOMPARE(QFileInfo(run.inputOf()).fileName(), QStringLiteral("b.wav"));
+    QCOMPARE(scene.workFiles(), QStringList{QStringLiteral("b.mp3")});
+    QVERIFY(!scene.form->statusText().contains(QStringLiteral("失敗")));
+}
+
+// A notice that a path could not be opened (a hand-over's) goes when a folder
+// opens afterwards, however it opens; other notices keep their own rules.
+void DropsTest::openedFolderWithdrawsLocationNotice_data()
+{
+    // clang-format off
+    QTest::addColumn<QString>("notice");  // "missing", "hidden file" or "report"
+    QTest::addColumn<QString>("then");    // "drop", "folder list" or "failed drop"
+    QTest::addColumn<bool>("withdrawn");
+    QTest::newRow("missing path, then a drop")        << "missing" << "drop" << true;
+    QTest::newRow("missing path, then the folder list") << "missing" << "folder list" << true;
+    QTest::newRow("hidden file, then a drop")         << "hidden file" << "drop" << true;
+    QTest::newRow("missing path, then a failed drop") << "missing" << "failed drop" << false;
+    QTest::newRow("a run's report, then a drop")      << "report" << "drop" << false;
+    // clang-format on
+}
+
+void DropsTest::openedFolderWithdrawsLocationNotice()
+{
+    QFETCH(QString, notice);
+    QFETCH(QString, then);
+    QFETCH(bool, withdrawn);
+    const QDir root(root_);
+    const QString rules = QStringLiteral(" the rules' text");
+    form_->setStatusText(rules);
+    if (notice == QLatin1String("missing"))
+        form_->showLocationNotice(OpenResult::Failed, root.filePath(QStringLiteral("none")));
+    else if (notice == QLatin1String("hidden file"))
+        form_->showLocationNotice(form_->openLocation(root.filePath(QStringLiteral("music/notes.txt"))),
+                                  root.filePath(QStringLiteral("music/notes.txt")));
+    else
+        form_->showNotice(QStringLiteral(" a run's report"));
+    const QString shown = form_->statusText();
+    QVERIFY(shown != rules);
+
+    if (then == QLatin1String("folder list"))
+        form_->findChild<FolderList*>(QStringLiteral("DLB1"))->setDirectory(root.filePath(QStringLiteral("other")));
+    else
+        sendDrop(form_.get(), {QUrl::fromLocalFile(root.filePath(
+                                  then == QLatin1String("drop") ? QStringLiteral("other") : QStringLiteral("gone")))});
+    QCOMPARE(form_->statusText(), withdrawn ? rules : shown);
 }
 
 QTEST_MAIN(DropsTest)

@@ -3,6 +3,7 @@
 // chosen at start unless the command line names one; the dialog's
 // controls by name, from Ctrl+, and from the menu of the window's free area.
 #include "launcher/UserSettings.h"
+#include "ui/widgets/FileList.h"
 #include "ui/widgets/FolderList.h"
 #include "ui/window/TForm1.h"
 
@@ -41,10 +42,14 @@ private slots:
     void okWithChangesWritesFile();
     void cancelKeepsEverything();
     void unwritableFolderIsReported();
+    void unusableFileOnSave_data();
+    void unusableFileOnSave();
     void lastFolderAtExit_data();
     void lastFolderAtExit();
     void startFolder_data();
     void startFolder();
+    void windowOpensRememberedFolder_data();
+    void windowOpensRememberedFolder();
     void freeAreaMenuOpensDialog();
     void noMenuOnControls();
 
@@ -283,6 +288,47 @@ void SettingsTest::unwritableFolderIsReported()
     QVERIFY(form_->isVisible());
 }
 
+void SettingsTest::unusableFileOnSave_data()
+{
+    // clang-format off
+    QTest::addColumn<QString>("what"); // "random bytes" or "folder"
+    QTest::newRow("random bytes: set aside, written afresh") << "random bytes";
+    QTest::newRow("a folder at the file's place: reported") << "folder";
+    // clang-format on
+}
+
+void SettingsTest::unusableFileOnSave()
+{
+    QFETCH(QString, what);
+    QByteArray bytes;
+    if (what == QLatin1String("folder")) {
+        QVERIFY(QDir(config_->path()).mkpath(QStringLiteral("marulo/marulo.conf")));
+    } else {
+        // Every byte value, in an order of no meaning: nothing of an INI file.
+        for (int i = 0; i < 4096; ++i)
+            bytes.append(static_cast<char>((i * 7919 + i / 256) % 256));
+        writeConf(bytes);
+    }
+    startWindow();
+    QDialog* dialog = openDialog();
+    QVERIFY(dialog);
+    dialog->findChild<QSpinBox*>(QStringLiteral("Jobs"))->setValue(3);
+    press(dialog, QDialogButtonBox::Ok);
+    QCOMPARE(form_->runPolicy().jobs, 3);
+    if (what == QLatin1String("folder")) {
+        QCOMPARE(form_->statusText(),
+                 QStringLiteral(" 設定ファイルを保存できませんでした。保存先のフォルダを確認して下さい。"));
+        QVERIFY(QFileInfo(confPath()).isDir());
+        return;
+    }
+    QVERIFY(form_->statusText() !=
+            QStringLiteral(" 設定ファイルを保存できませんでした。保存先のフォルダを確認して下さい。"));
+    QCOMPARE(readConf(), QByteArray("[conversion]\nexisting=overwrite\njobs=3\n\n[start]\nrememberFolder=false\n"));
+    QFile bad(confPath() + QStringLiteral(".bad"));
+    QVERIFY(bad.open(QIODevice::ReadOnly));
+    QCOMPARE(bad.readAll(), bytes);
+}
+
 void SettingsTest::lastFolderAtExit_data()
 {
     // clang-format off
@@ -346,6 +392,33 @@ void SettingsTest::startFolder()
     settings.lastFolder = root.filePath(last);
     const QString given = argument.isEmpty() ? QString() : root.filePath(argument);
     QCOMPARE(StartFolder(settings, given), expected.isEmpty() ? QString() : root.filePath(expected));
+}
+
+void SettingsTest::windowOpensRememberedFolder_data()
+{
+    // clang-format off
+    QTest::addColumn<QByteArray>("remember");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("remember on") << QByteArray("true") << "music" << "music";
+    QTest::newRow("remember off") << QByteArray("false") << "music" << "here";
+    QTest::newRow("remembered folder gone") << QByteArray("true") << "gone" << "here";
+    // clang-format on
+}
+
+// A window made directly, as another build linking the library makes it: it
+// opens the remembered folder itself, after the tool folder is captured.
+void SettingsTest::windowOpensRememberedFolder()
+{
+    QFETCH(QByteArray, remember);
+    QFETCH(QString, last);
+    QFETCH(QString, expected);
+    const QDir root(QFileInfo(here_).absolutePath());
+    writeConf("[start]\nlastFolder=" + root.filePath(last).toUtf8() + "\nrememberFolder=" + remember + "\n");
+    startWindow();
+    QCOMPARE(form_->toolFolder(), here_);
+    QCOMPARE(form_->findChild<FolderList*>(QStringLiteral("DLB1"))->directory(), root.filePath(expected));
+    QCOMPARE(form_->findChild<FileList*>(QStringLiteral("FLB1"))->directory(), root.filePath(expected));
 }
 
 void SettingsTest::freeAreaMenuOpensDialog()

@@ -13,5 +13,8 @@ namespace marulo::NoticeTexts {
 inline constexpr const char* CannotOpen = QT_TRANSLATE_NOOP("NoticeTexts", " \"%1\" を開けませんでした。");
 inline constexpr const char* FileNotListed =
     QT_TRANSLATE_NOOP("NoticeTexts", " \"%1\" は 今のモードでは一覧に表示されないため、フォルダのみを開きました。");
+// A conversion button pressed while a run goes on: the press does nothing.
+inline constexpr const char* ConversionRunning =
+    QT_TRANSLATE_NOOP("NoticeTexts", " 変換中です。中止するには Esc キーを押して下さい。");
 
 } // namespace marulo::NoticeTexts

@@ -1,6 +1,7 @@
 #include "core/ConversionJob.h"
 #include "core/FileOperations.h"
 #include "launcher/ProcessRunner.h"
+#include "ui/texts/NoticeTexts.h"
 #include "ui/widgets/FileList.h"
 #include "ui/window/FormConversionWindow.h"
 #include "ui/window/TForm1.h"
@@ -12,13 +13,17 @@ namespace marulo {
 
 // A conversion runs inside its button's click rule: the press starts the run,
 // which goes on from each converter's end, and a local event loop keeps the
-// window answering until the run is over. A second press meanwhile is
-// ignored; a close meanwhile is only noted (closeEvent) and carried out here,
-// when every file is done.
+// window answering until the run is over. A second press meanwhile only
+// says that a run goes on; a close meanwhile is only noted (closeEvent) and
+// carried out here, when every file is done.
 void TForm1::runConversion(void (ConversionJob::*press)())
 {
-    if (conversionRunning_)
+    // The buttons stay enabled during a run, so the press says why it does nothing.
+    const QString runningNotice = QString::fromUtf8(NoticeTexts::ConversionRunning);
+    if (conversionRunning_) {
+        showNotice(runningNotice);
         return;
+    }
     // What an earlier run reported gives way to the text the rules wrote last.
     withdrawNotice();
     conversionRunning_ = true;
@@ -52,6 +57,9 @@ void TForm1::runConversion(void (ConversionJob::*press)())
         runningJob_ = nullptr;
     }
     conversionRunning_ = false;
+    // A run that ended without a report of its own takes the refusal with it.
+    if (notice_ == runningNotice)
+        withdrawNotice();
     if (closeRequested_) {
         closeRequested_ = false;
         close();

@@ -20,7 +20,24 @@ void TForm1::showNotice(const QString& text)
     if (notice_.isEmpty() || statusText() != notice_)
         textUnderNotice_ = statusText();
     notice_ = text;
+    locationNotice_ = false;
     setStatusText(text);
+}
+
+void TForm1::showLocationNotice(OpenResult outcome, const QString& path)
+{
+    const QString text = noticeText(outcome, path);
+    if (text.isEmpty())
+        return;
+    showNotice(text);
+    locationNotice_ = true;
+}
+
+void TForm1::withdrawLocationNotice()
+{
+    // Only a notice about a location: a run's report stays until the next press.
+    if (locationNotice_)
+        withdrawNotice();
 }
 
 void TForm1::withdrawNotice()
@@ -30,6 +47,7 @@ void TForm1::withdrawNotice()
         setStatusText(textUnderNotice_);
     notice_.clear();
     textUnderNotice_.clear();
+    locationNotice_ = false;
 }
 
 QString TForm1::noticeText(OpenResult outcome, const QString& path)

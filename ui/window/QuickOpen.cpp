@@ -1,6 +1,7 @@
 #include "core/WorkPaths.h"
 #include "launcher/Translation.h"
 #include "ui/texts/MenuTexts.h"
+#include "ui/widgets/FolderList.h"
 #include "ui/widgets/PathEntry.h"
 #include "ui/window/DropCatcher.h"
 #include "ui/window/FileManager.h"
@@ -45,6 +46,9 @@ void TForm1::startQuickOpen()
     installEventFilter(drops);
     ui.DLB1()->viewport()->installEventFilter(drops);
     ui.FLB1()->viewport()->installEventFilter(drops);
+    // However a folder opens (a drop, the path field, the lists, a hand-over),
+    // a notice that a location could not be opened goes with it.
+    connect(ui.DLB1(), &FolderList::directoryChanged, this, &TForm1::withdrawLocationNotice);
 
     pathEntry_ = new PathEntry(ui.P1());
     pathEntry_->setGeometry(PathEntryPlace);

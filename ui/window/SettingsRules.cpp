@@ -64,6 +64,15 @@ void TForm1::showFreeAreaMenu(const QPoint& position)
     menu->popup(ui.P1()->mapToGlobal(position));
 }
 
+// With remember on and the folder still there; a folder named on the command
+// line is opened after it (the program's LocationOpener) and replaces it.
+void TForm1::openRememberedFolder()
+{
+    const QString folder = StartFolder(settings_, QString());
+    if (!folder.isEmpty())
+        showLocationNotice(openLocation(folder), folder);
+}
+
 // A failure here has no window left to be reported in; the folder is simply
 // not remembered this time.
 void TForm1::rememberFolderAtExit()

@@ -159,6 +159,7 @@ bool TForm1::event(QEvent* event)
         activatedOnce_ = true;
         const bool handled = QWidget::event(event);
         FormActivate();
+        openRememberedFolder();
         emit startUpCheckDone();
         return handled;
     }

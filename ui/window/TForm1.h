@@ -96,6 +96,9 @@ public:
     // The status text that reports a file not shown or a path not opened;
     // empty for the others (LocationRules.cpp).
     static QString noticeText(OpenResult outcome, const QString& path);
+    // Shows that text as a notice about a location: a folder opened since
+    // (by any way) withdraws it, since it no longer says what the window shows.
+    void showLocationNotice(OpenResult outcome, const QString& path);
 
     // A status text none of the window's rules writes (a path that could not
     // be opened; a run's report; the Exit notice during a run). It gives way
@@ -134,8 +137,12 @@ private:
     void applySettings(const UserSettings& chosen);
     void showFreeAreaMenu(const QPoint& position);
     void rememberFolderAtExit();
+    // Right after the start-up check has captured the tool folder, so a window
+    // made by any program that links this library starts where the user left.
+    void openRememberedFolder();
     void startQuickOpen(); // QuickOpen.cpp: drops, path field, results folder, list menus
     void openTypedPath(const QString& path);
+    void withdrawLocationNotice(); // LocationRules.cpp
     QString resultsFolder() const;
     void openResultsFolder();
     void showInFileManager(const QString& folder);
@@ -155,6 +162,7 @@ private:
     // The notice in the status bar, and the text it covers.
     QString notice_;
     QString textUnderNotice_;
+    bool locationNotice_ = false; // the notice is about a location that could not be opened as asked
     bool conversionRunning_ = false;
     bool closeRequested_ = false;
     ConversionJob* runningJob_ = nullptr; // while a press runs

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>BatchTexts</name>
+    <message>
+        <source>変換しました: %1 -&gt; %2</source>
+        <translation>converted %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>失敗しました: %1: %2</source>
+        <translation>FAILED %1: %2</translation>
+    </message>
+    <message>
+        <source>変換しませんでした: %1 (%2 があります)</source>
+        <translation>skipped %1 (%2 exists)</translation>
+    </message>
+    <message>
+        <source>%1 件中 %2 件を変換、%3 件が失敗、%4 件は変換しませんでした (%5)</source>
+        <translation>%2 of %1 converted, %3 failed, %4 skipped (%5)</translation>
+    </message>
+    <message>
+        <source>変換を中止しました。%1 件中 %2 件を変換、%3 件が失敗しました (%4)</source>
+        <translation>Stopped: %2 of %1 converted, %3 failed (%4)</translation>
+    </message>
+    <message>
+        <source>%1/%2 件  %3  経過 %4  残り %5</source>
+        <translation>%1/%2 files  %3  elapsed %4  remaining %5</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; がありません。または読み取る権限がありません。</source>
+        <translation>&quot;%1&quot; does not exist or cannot be read.</translation>
+    </message>
+    <message>
+        <source>変換するファイルかフォルダを指定して下さい。</source>
+        <translation>Name the files or folders to convert.</translation>
+    </message>
+    <message>
+        <source>--%1 に &quot;%2&quot; は指定できません。指定できる値: %3</source>
+        <translation>--%1 does not accept &quot;%2&quot;. Accepted values: %3</translation>
+    </message>
+    <message>
+        <source>--mode wav では --%1 は指定できません。</source>
+        <translation>--%1 cannot be used with --mode wav.</translation>
+    </message>
+    <message>
+        <source>使い方は marulo --batch --help で表示されます。</source>
+        <translation>Run marulo --batch --help for usage.</translation>
+    </message>
+</context>
+<context>
     <name>ConversionMessages</name>
     <message>
         <source> ファイルが選択されていません。ファイル一覧より変換ファイルを選択して下さい。</source>
@@ -270,6 +317,10 @@
     <message>
         <source> &quot;%1&quot; は 今のモードでは一覧に表示されないため、フォルダのみを開きました。</source>
         <translation> &quot;%1&quot; is not listed in this mode, so only its folder was opened.</translation>
+    </message>
+    <message>
+        <source> 変換中です。中止するには Esc キーを押して下さい。</source>
+        <translation> A conversion is running. Press Esc to stop it.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "core/CommandLine.h"
 #include "core/EncoderPrefixes.h"
+#include "core/LoudnessLevel.h"
 
 #include <optional>
 #include <string>
@@ -14,6 +15,7 @@ struct EncoderOptions {
     CommandLine EncoderPrefix;
     std::string OutputExtension;
     std::string NormalizeOption;
+    NormalizeLevel Level; // set by the press from the run policy; Peak reads NormalizeOption
 };
 
 // Rebuilds NormalizeOption always; EncoderPrefix and OutputExtension in every

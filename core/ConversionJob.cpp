@@ -31,9 +31,27 @@ void ConversionJob::BuildOptions()
     BuildEncoderPrefix(window_.TakeSettings(), options_);
 }
 
+// The album's gain is not known yet: until the measuring step has given it,
+// a file is normalised to the target on its own, never with a guessed gain.
+// One file is its own album.
+void ConversionJob::ChooseLevel(bool album)
+{
+    const LoudnessPolicy& loudness = policy_.loudness;
+    NormalizeLevel& level = options_.Level;
+    level = {};
+    if (loudness.method == NormalizeMethod::Peak)
+        return;
+    level.kind = NormalizeLevel::Kind::Loudness;
+    level.target = loudness.target;
+    level.ceiling = loudness.ceiling;
+    if (album && MeasuresAlbum())
+        level.kind = NormalizeLevel::Kind::Gain;
+}
+
 void ConversionJob::ConvertSelectedFile()
 {
     BuildOptions();
+    ChooseLevel(false);
     const std::string baseFolder = BaseFolder(window_.OpenedFolder());
     const std::string inputPath = window_.SelectedPath();
     if (inputPath.empty()) {
@@ -49,6 +67,7 @@ void ConversionJob::ConvertSelectedFile()
 void ConversionJob::ConvertListedFiles()
 {
     BuildOptions();
+    ChooseLevel(true);
     const std::string baseFolder = BaseFolder(window_.OpenedFolder());
     // The files of the press: the user may open another folder or switch the
     // list's mask while a converter runs, and the walk must neither skip nor
@@ -82,6 +101,49 @@ void ConversionJob::Begin(const std::vector<std::string>& paths, const std::stri
     summary_.files = static_cast<int>(paths.size());
     followSelection_ = followSelection;
     finished_ = false;
+    if (options_.Level.kind == NormalizeLevel::Kind::Gain)
+        MeasureAlbum();
+    else
+        Advance();
+}
+
+// The files the press would normalise: all of them while "Normalize" is on
+// and decoding off, the switches as they stand at the press.
+bool ConversionJob::MeasuresAlbum() const
+{
+    return policy_.loudness.method == NormalizeMethod::Album && window_.Normalize() && !window_.Decode();
+}
+
+void ConversionJob::MeasureAlbum()
+{
+    measure_ = std::make_unique<AlbumMeasure>(files_, baseFolder_);
+    std::vector<std::string> paths;
+    paths.reserve(fileRuns_.size());
+    for (const FileRun& file : fileRuns_)
+        paths.push_back(file.path);
+    std::optional<StepStart> step = measure_->Prepare(paths);
+    if (!step) {
+        measureFailed_ = true;
+        Finish();
+        return;
+    }
+    step->id = nextStepId_++;
+    const int id = step->id;
+    runner_.Start(*step, [this, id](const RunOutcome& outcome) { AlbumMeasured(id, outcome); });
+}
+
+// With the gain known the files start, as many at once as the policy allows.
+void ConversionJob::AlbumMeasured(int id, const RunOutcome& outcome)
+{
+    const RunOutcome verdict = measure_->Finish(outcome, policy_.loudness);
+    runner_.Ended(id, verdict);
+    options_.Level.gain = measure_->gain();
+    measure_.reset();
+    if (!verdict.succeeded() && !stopping_) {
+        measureFailed_ = true;
+        Finish();
+        return;
+    }
     Advance();
 }
 
@@ -145,7 +207,10 @@ void ConversionJob::RunNextStep(std::size_t index)
 
 void ConversionJob::StepEnded(std::size_t index, int id, const RunOutcome& outcome)
 {
-    const RunOutcome verdict = fileRuns_[index].steps->Finish(outcome);
+    RunOutcome verdict = fileRuns_[index].steps->Finish(outcome);
+    // The log keeps the gain a loudness or album step applied to the file.
+    if (verdict.succeeded() && options_.Level.kind != NormalizeLevel::Kind::Peak)
+        verdict.note = AppliedGain(outcome.lastOutput);
     runner_.Ended(id, verdict);
     RunNextStep(index);
     Advance();
@@ -201,12 +266,17 @@ void ConversionJob::Finish()
     fileRuns_.clear();
     next_ = 0;
     stopping_ = false;
+    measureFailed_ = false;
     if (onFinished_)
         onFinished_();
 }
 
 void ConversionJob::Report()
 {
+    if (measureFailed_) {
+        window_.ShowNotice(std::string(ConversionTexts::AlbumMeasureFailed));
+        return;
+    }
     if (summary_.stopped) {
         window_.ShowNotice(ConversionTexts::Stopped(summary_.files, summary_.converted, summary_.failed));
         return;

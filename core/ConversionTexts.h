@@ -59,4 +59,11 @@ inline std::string Stopped(int files, int converted, int failed)
 // "Single Encode" left the file alone because its result is already there.
 inline constexpr std::string_view ResultExists = " 変換先に同じ名前のファイルがあるため、変換しませんでした。";
 
+// The measuring step of an album run, where the run log names a file.
+inline constexpr std::string_view AlbumMeasure = "(アルバムの音量測定)";
+
+// The album's loudness could not be measured: no file was normalised with a
+// guessed gain, so none was converted.
+inline constexpr std::string_view AlbumMeasureFailed = " アルバムの音量を測定できなかったため、変換しませんでした。";
+
 } // namespace marulo::ConversionTexts

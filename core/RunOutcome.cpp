@@ -47,7 +47,10 @@ std::string Describe(const RunOutcome& outcome)
 
 std::string LogWording(const RunOutcome& outcome)
 {
-    return Worded(outcome, &Wording::log);
+    std::string text = Worded(outcome, &Wording::log);
+    if (!outcome.note.empty())
+        text += ", " + outcome.note;
+    return text;
 }
 
 } // namespace marulo

@@ -24,6 +24,9 @@ struct RunOutcome {
     // The converter's last lines of output (standard output and error merged),
     // kept for a failure report.
     std::vector<std::string> lastOutput;
+    // What the run learnt from a step that succeeded, for the run log: the
+    // gain a loudness step applied, "gain -7.3 dB". Empty for most steps.
+    std::string note;
 
     bool succeeded() const { return kind == Kind::Succeeded; }
 };
@@ -33,7 +36,8 @@ struct RunOutcome {
 std::string Describe(const RunOutcome& outcome);
 
 // The outcome as the run log words it: "succeeded", "not found", "could not
-// start", "crashed", "exit status 2", "wrote no result", "stopped by the user".
+// start", "crashed", "exit status 2", "wrote no result", "stopped by the user";
+// a note follows: "succeeded, gain -7.3 dB".
 std::string LogWording(const RunOutcome& outcome);
 
 } // namespace marulo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/LoudnessPolicy.h"
+
 namespace marulo {
 
 // What the user's settings file may change about a run; the defaults are the
@@ -13,6 +15,7 @@ enum class ExistingResults {
 struct RunPolicy {
     int jobs = 1; // files converted at once by "ALL Encode"
     ExistingResults existing = ExistingResults::Overwrite;
+    LoudnessPolicy loudness;
 
     bool operator==(const RunPolicy&) const = default;
 };

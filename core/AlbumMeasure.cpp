@@ -40,7 +40,6 @@ RunOutcome AlbumMeasure::Finish(const RunOutcome& outcome, const LoudnessPolicy&
         return verdict;
     }
     gain_ = AlbumGain(policy.target, policy.ceiling, *measured);
-    verdict.note = "gain " + LevelNumber(gain_) + " dB";
     return verdict;
 }
 

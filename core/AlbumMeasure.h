@@ -25,10 +25,12 @@ public:
     std::optional<StepStart> Prepare(const std::vector<std::string>& paths);
     // How the step ended, judged: a normaliser that printed no loudness
     // failed too (NoResult), since no file may be normalised with a guessed
-    // gain. On success the album's gain is in gain().
+    // gain. On success the album's gain is in gain(), and in note() as the
+    // log shows it.
     RunOutcome Finish(const RunOutcome& outcome, const LoudnessPolicy& policy);
 
     double gain() const { return gain_; }
+    std::string note() const { return "gain " + LevelNumber(gain_) + " dB"; }
     const std::string& listPath() const { return listPath_; }
 
 private:

@@ -136,6 +136,8 @@ void ConversionJob::MeasureAlbum()
 void ConversionJob::AlbumMeasured(int id, const RunOutcome& outcome)
 {
     const RunOutcome verdict = measure_->Finish(outcome, policy_.loudness);
+    if (verdict.succeeded())
+        runner_.Noted(id, measure_->note());
     runner_.Ended(id, verdict);
     options_.Level.gain = measure_->gain();
     measure_.reset();
@@ -207,10 +209,11 @@ void ConversionJob::RunNextStep(std::size_t index)
 
 void ConversionJob::StepEnded(std::size_t index, int id, const RunOutcome& outcome)
 {
-    RunOutcome verdict = fileRuns_[index].steps->Finish(outcome);
+    const RunOutcome verdict = fileRuns_[index].steps->Finish(outcome);
     // The log keeps the gain a loudness or album step applied to the file.
     if (verdict.succeeded() && options_.Level.kind != NormalizeLevel::Kind::Peak)
-        verdict.note = AppliedGain(outcome.lastOutput);
+        if (const std::string gain = AppliedGain(outcome.lastOutput); !gain.empty())
+            runner_.Noted(id, gain);
     runner_.Ended(id, verdict);
     RunNextStep(index);
     Advance();

@@ -47,10 +47,7 @@ std::string Describe(const RunOutcome& outcome)
 
 std::string LogWording(const RunOutcome& outcome)
 {
-    std::string text = Worded(outcome, &Wording::log);
-    if (!outcome.note.empty())
-        text += ", " + outcome.note;
-    return text;
+    return Worded(outcome, &Wording::log);
 }
 
 } // namespace marulo

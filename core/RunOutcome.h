@@ -24,9 +24,6 @@ struct RunOutcome {
     // The converter's last lines of output (standard output and error merged),
     // kept for a failure report.
     std::vector<std::string> lastOutput;
-    // What the run learnt from a step that succeeded, for the run log: the
-    // gain a loudness step applied, "gain -7.3 dB". Empty for most steps.
-    std::string note;
 
     bool succeeded() const { return kind == Kind::Succeeded; }
 };
@@ -36,8 +33,7 @@ struct RunOutcome {
 std::string Describe(const RunOutcome& outcome);
 
 // The outcome as the run log words it: "succeeded", "not found", "could not
-// start", "crashed", "exit status 2", "wrote no result", "stopped by the user";
-// a note follows: "succeeded, gain -7.3 dB".
+// start", "crashed", "exit status 2", "wrote no result", "stopped by the user".
 std::string LogWording(const RunOutcome& outcome);
 
 } // namespace marulo

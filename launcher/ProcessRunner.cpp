@@ -65,13 +65,22 @@ void ProcessRunner::Ended(int id, const RunOutcome& verdict)
     if (found == running_.end())
         return;
     Running& step = found->second;
-    log_.finish(step.logId, QString::fromStdString(LogWording(verdict)), !verdict.succeeded(),
+    QString outcome = QString::fromStdString(LogWording(verdict));
+    if (!step.note.isEmpty())
+        outcome += QLatin1String(", ") + step.note;
+    log_.finish(step.logId, outcome, !verdict.succeeded(),
                 verdict.succeeded() ? QStringList() : Lines(verdict.lastOutput));
     progress_(step.inputPath, std::nullopt);
     // Ended() is reached from inside the process's own report: it goes once
     // that report has returned.
     step.process.release()->deleteLater();
     running_.erase(found);
+}
+
+void ProcessRunner::Noted(int id, const std::string& note)
+{
+    if (const auto found = running_.find(id); found != running_.end())
+        found->second.note = QString::fromStdString(note);
 }
 
 void ProcessRunner::StopAll()

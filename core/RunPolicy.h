@@ -13,6 +13,16 @@ enum class ExistingResults {
 };
 
 struct RunPolicy {
+    // Written out so that a policy may still be given as {jobs, existing}
+    // with the loudness left as it is by default.
+    RunPolicy(int jobsAtOnce = 1, ExistingResults whenExisting = ExistingResults::Overwrite,
+              LoudnessPolicy normalizing = {})
+        : jobs(jobsAtOnce),
+          existing(whenExisting),
+          loudness(normalizing)
+    {
+    }
+
     int jobs = 1; // files converted at once by "ALL Encode"
     ExistingResults existing = ExistingResults::Overwrite;
     LoudnessPolicy loudness;

@@ -31,9 +31,11 @@ void ConversionJob::BuildOptions()
     BuildEncoderPrefix(window_.TakeSettings(), options_);
 }
 
-// The album's gain is not known yet: until the measuring step has given it,
-// a file is normalised to the target on its own, never with a guessed gain.
-// One file is its own album.
+// The level of the press's normalise steps, from the run policy. The files of
+// an album run wait for the gain of its measuring step; a press that measures
+// no album (one file, or "Normalize" off or decoding on at the press while the
+// switch may be turned on later) brings each file to the target on its own,
+// so no file is ever normalised with a guessed gain.
 void ConversionJob::ChooseLevel(bool album)
 {
     const LoudnessPolicy& loudness = policy_.loudness;

@@ -1,6 +1,5 @@
 #include "core/AlbumMeasure.h"
 
-#include "core/ConversionTexts.h"
 #include "core/ConverterTable.h"
 #include "core/WorkPaths.h"
 
@@ -24,7 +23,7 @@ std::optional<StepStart> AlbumMeasure::Prepare(const std::vector<std::string>& p
     step.command = BuildMeasureCommand(listPath_);
     step.converter = std::string(NormalizerExecutable);
     step.outputPath = listPath_;
-    step.inputName = std::string(ConversionTexts::AlbumMeasure);
+    // No file of its own: the log names it as the album's measuring step.
     return step;
 }
 

@@ -1,6 +1,5 @@
 #include "core/ConversionJob.h"
 
-#include "core/ConversionTexts.h"
 #include "core/WorkPaths.h"
 
 #include <algorithm>
@@ -57,7 +56,9 @@ void ConversionJob::ConvertSelectedFile()
     const std::string baseFolder = BaseFolder(window_.OpenedFolder());
     const std::string inputPath = window_.SelectedPath();
     if (inputPath.empty()) {
-        window_.SetStatusText(std::string(ConversionTexts::NoFileSelected));
+        ConversionMessage message;
+        message.id = ConversionMessage::Id::NoFileSelected;
+        window_.SetStatusText(message);
         return;
     }
     MakeWorkFolder(baseFolder);
@@ -76,7 +77,9 @@ void ConversionJob::ConvertListedFiles()
     // repeat a file because the list changed under it.
     const std::vector<std::string> paths = window_.ListedPaths();
     if (paths.empty()) {
-        window_.SetStatusText(std::string(ConversionTexts::NoFileInFolder));
+        ConversionMessage message;
+        message.id = ConversionMessage::Id::NoFileInFolder;
+        window_.SetStatusText(message);
         return;
     }
     MakeWorkFolder(baseFolder);
@@ -278,24 +281,33 @@ void ConversionJob::Finish()
 
 void ConversionJob::Report()
 {
+    ConversionMessage message;
+    message.files = summary_.files;
+    message.converted = summary_.converted;
+    message.failed = summary_.failed;
     if (measureFailed_) {
-        window_.ShowNotice(std::string(ConversionTexts::AlbumMeasureFailed));
+        message.id = ConversionMessage::Id::AlbumMeasureFailed;
+        window_.ShowNotice(message);
         return;
     }
     if (summary_.stopped) {
-        window_.ShowNotice(ConversionTexts::Stopped(summary_.files, summary_.converted, summary_.failed));
+        message.id = ConversionMessage::Id::Stopped;
+        window_.ShowNotice(message);
         return;
     }
     if (summary_.failed > 0) {
         const FileSteps& first = *fileRuns_[firstFailed_].steps;
-        const std::string& name = first.names().InputName;
-        window_.ShowNotice(summary_.failed == 1 ? ConversionTexts::StepFailed(first.failedConverter(), name)
-                                                : ConversionTexts::SomeFailed(summary_.files, summary_.failed,
-                                                                              first.failedConverter(), name));
+        message.id = summary_.failed == 1 ? ConversionMessage::Id::StepFailed : ConversionMessage::Id::SomeFailed;
+        message.converter = first.failedConverter();
+        message.fileName = first.names().InputName;
+        message.reason = first.failedReason();
+        window_.ShowNotice(message);
         return;
     }
-    if (!followSelection_ && summary_.skipped == summary_.files)
-        window_.ShowNotice(std::string(ConversionTexts::ResultExists));
+    if (!followSelection_ && summary_.skipped == summary_.files) {
+        message.id = ConversionMessage::Id::ResultExists;
+        window_.ShowNotice(message);
+    }
 }
 
 } // namespace marulo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ConversionMessage.h"
 #include "core/EncodeMode.h"
 #include "core/EncoderSettings.h"
 
@@ -31,11 +32,11 @@ public:
     // list if the list still shows it, and leaves the selection alone if not.
     virtual void SelectListedFile(const std::string& path) = 0;
 
-    // The two designed messages of the buttons.
-    virtual void SetStatusText(const std::string& text) = 0;
+    // The two designed messages of the buttons, worded by the window.
+    virtual void SetStatusText(const ConversionMessage& message) = 0;
     // What the run itself reports at its end (failures, a stop, a skipped
     // file): shown in the status bar until the next press.
-    virtual void ShowNotice(const std::string& text) = 0;
+    virtual void ShowNotice(const ConversionMessage& message) = 0;
     // A file left alone because its result is already there.
     virtual void NoteSkipped(const std::string& inputName, const std::string& existingResult) = 0;
 };

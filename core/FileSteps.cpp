@@ -138,6 +138,7 @@ RunOutcome FileSteps::Finish(const RunOutcome& outcome)
         RemoveOwnCopy();
     if (!verdict.succeeded()) {
         End(verdict.kind == RunOutcome::Kind::Stopped ? Result::Stopped : Result::Failed, current_.converter);
+        failedReason_ = FailureReason(verdict);
     } else if (finished == Stage::Normalising) {
         normalisedPath_ = current_.outputPath;
         stage_ = Stage::Normalised;
@@ -212,6 +213,7 @@ void FileSteps::End(Result result, std::string converter)
     stage_ = Stage::Done;
     result_ = result;
     failedConverter_ = std::move(converter);
+    failedReason_.clear();
 }
 
 } // namespace marulo

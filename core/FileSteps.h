@@ -43,6 +43,8 @@ public:
     Result result() const { return result_; }
     // The converter whose step failed or was stopped.
     const std::string& failedConverter() const { return failedConverter_; }
+    // That converter's own reason, one line; empty when it gave none.
+    const std::string& failedReason() const { return failedReason_; }
     // The earlier result that made a Skipped file be left alone.
     const std::string& existingResult() const { return existingResult_; }
 
@@ -72,6 +74,7 @@ private:
     Stage stage_ = Stage::Begin;
     Result result_ = Result::Converted;
     std::string failedConverter_;
+    std::string failedReason_;
     std::string existingResult_;
     std::string normalisedPath_; // empty until this file's normalise step succeeded
     bool privateCopy_ = false;   // the normalised copy has a hidden name of its own

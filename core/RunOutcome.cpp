@@ -50,4 +50,23 @@ std::string LogWording(const RunOutcome& outcome)
     return Worded(outcome, &Wording::log);
 }
 
+std::string FailureReason(const RunOutcome& outcome)
+{
+    if (outcome.kind == RunOutcome::Kind::NotFound)
+        return "not found";
+    if (outcome.succeeded() || outcome.kind == RunOutcome::Kind::Stopped || outcome.lastOutput.empty())
+        return {};
+    std::string line = outcome.lastOutput.back();
+    const auto first = line.find_first_not_of(" \t");
+    line.erase(0, first == std::string::npos ? line.size() : first);
+    if (line.size() <= ReasonLimit)
+        return line;
+    // Cut before a whole character, never inside one.
+    std::size_t cut = ReasonLimit;
+    while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0U) == 0x80U)
+        --cut;
+    line.resize(cut);
+    return line + "...";
+}
+
 } // namespace marulo

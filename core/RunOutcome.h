@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -35,5 +36,12 @@ std::string Describe(const RunOutcome& outcome);
 // The outcome as the run log words it: "succeeded", "not found", "could not
 // start", "crashed", "exit status 2", "wrote no result", "stopped by the user".
 std::string LogWording(const RunOutcome& outcome);
+
+// What a failed step's report tells the user after its sentence, one line:
+// "not found" for a converter that is not there, else the last line the
+// converter wrote (its own message), at most ReasonLimit bytes; empty when
+// it succeeded or wrote nothing.
+std::string FailureReason(const RunOutcome& outcome);
+inline constexpr std::size_t ReasonLimit = 160;
 
 } // namespace marulo

@@ -1,7 +1,6 @@
 #include "launcher/Language.h"
 
-#include <QFileInfo>
-#include <QSettings>
+#include "launcher/UserSettings.h"
 
 namespace marulo {
 
@@ -16,18 +15,6 @@ constexpr LanguageRow LanguageWords[] = {
     {Language::Japanese, "ja"},
     {Language::English, "en"},
 };
-
-// Read here on its own for now, beside the settings the window loads: the
-// language is chosen before any window exists, and the launcher cannot reach
-// the window's settings code. It moves into the settings' own reading once
-// that is shared with the launcher.
-std::optional<Language> languageInFile(const QString& settingsPath)
-{
-    if (!QFileInfo(settingsPath).isFile())
-        return std::nullopt;
-    const QSettings file(settingsPath, QSettings::IniFormat);
-    return LanguageNamed(file.value(QStringLiteral("interface/language")).toString().trimmed());
-}
 
 } // namespace
 
@@ -53,7 +40,7 @@ Language ChosenLanguage(std::optional<Language> argument, const QString& setting
 {
     if (argument)
         return *argument;
-    return languageInFile(settingsPath).value_or(Language::Japanese);
+    return LoadSettings(settingsPath).language;
 }
 
 } // namespace marulo

@@ -22,7 +22,8 @@ std::optional<Language> LanguageNamed(QStringView word);
 QString LanguageWord(Language language);
 
 // The one place the language of a run is decided: the command line's choice
-// (argument) over the settings file's "[interface] language" over Japanese.
+// (argument) over the settings file's "[interface] language" (its row in
+// launcher/SettingDeclarations.cpp) over Japanese.
 // An unknown word in the file reads as no choice.
 Language ChosenLanguage(std::optional<Language> argument, const QString& settingsPath);
 

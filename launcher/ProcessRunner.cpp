@@ -2,12 +2,17 @@
 
 #include "launcher/ConverterProcess.h"
 #include "launcher/RunLog.h"
+#include "launcher/Translation.h"
 
 #include <QDateTime>
+#include <QtGlobal>
 
 namespace marulo {
 
 namespace {
+
+// The one step that belongs to no file: an album run's measuring step.
+constexpr const char* AlbumMeasure = QT_TRANSLATE_NOOP("ProcessRunner", "(アルバムの音量測定)");
 
 QStringList Lines(const std::vector<std::string>& lines)
 {
@@ -42,7 +47,8 @@ void ProcessRunner::Start(const StepStart& step, Done done)
 
     LogEntry logged;
     logged.started = QDateTime::currentDateTime();
-    logged.file = QString::fromStdString(step.inputName);
+    logged.file =
+        step.inputName.empty() ? Translated("ProcessRunner", AlbumMeasure) : QString::fromStdString(step.inputName);
     logged.index = step.index;
     logged.count = step.count;
     logged.converter = QString::fromStdString(step.converter);

@@ -3,6 +3,7 @@
 #include "launcher/UserSettings.h"
 
 #include <QThread>
+#include <QtGlobal>
 
 #include <algorithm>
 
@@ -10,54 +11,71 @@ namespace marulo {
 
 namespace {
 
+// The labels and hints are marked for translation in context
+// "SettingDeclarations"; the dialog looks them up as it shows them.
+
 // In the order of ExistingResults.
 constexpr SettingChoice ExistingChoices[] = {
-    {"overwrite", "上書きする"},
-    {"skip", "そのファイルは変換しない"},
-    {"number", "番号を付けて両方残す"},
+    {"overwrite", QT_TRANSLATE_NOOP("SettingDeclarations", "上書きする")},
+    {"skip", QT_TRANSLATE_NOOP("SettingDeclarations", "そのファイルは変換しない")},
+    {"number", QT_TRANSLATE_NOOP("SettingDeclarations", "番号を付けて両方残す")},
+};
+
+// In the order of Language. Each language by its own name, so a user who
+// cannot read the one shown still finds theirs: not translated.
+constexpr SettingChoice LanguageChoices[] = {
+    {"ja", "日本語"},
+    {"en", "English"},
 };
 
 // In the order of NormalizeMethod.
 constexpr SettingChoice NormalizeChoices[] = {
-    {"peak", "ピーク (E1 の値)"},
-    {"loudness", "ラウドネス (ファイルごと)"},
-    {"album", "ラウドネス (アルバム全体)"},
+    {"peak", QT_TRANSLATE_NOOP("SettingDeclarations", "ピーク (E1 の値)")},
+    {"loudness", QT_TRANSLATE_NOOP("SettingDeclarations", "ラウドネス (ファイルごと)")},
+    {"album", QT_TRANSLATE_NOOP("SettingDeclarations", "ラウドネス (アルバム全体)")},
 };
 
 // The targets in use, offered beside the target's own field.
 constexpr SettingChoice LoudnessPresets[] = {
-    {"-23", "-23 LUFS (EBU R128 放送)"},
-    {"-16", "-16 LUFS (ポッドキャスト)"},
-    {"-14", "-14 LUFS (配信サービス)"},
+    {"-23", QT_TRANSLATE_NOOP("SettingDeclarations", "-23 LUFS (EBU R128 放送)")},
+    {"-16", QT_TRANSLATE_NOOP("SettingDeclarations", "-16 LUFS (ポッドキャスト)")},
+    {"-14", QT_TRANSLATE_NOOP("SettingDeclarations", "-14 LUFS (配信サービス)")},
 };
 
 // clang-format off
 const SettingDeclaration Declarations[] = {
     {"conversion", "jobs", SettingType::Int, "1", 1, 0, 4, {},
-     "同時に変換するファイルの数", "( この PC のプロセッサ数 : %1 )", "Jobs",
+     QT_TRANSLATE_NOOP("SettingDeclarations", "同時に変換するファイルの数"),
+     QT_TRANSLATE_NOOP("SettingDeclarations", "( この PC のプロセッサ数 : %1 )"), "Jobs",
      [](const UserSettings& s) { return QVariant(s.policy.jobs); },
      [](UserSettings& s, const QVariant& v) { s.policy.jobs = v.toInt(); }},
     {"conversion", "existing", SettingType::Choice, "overwrite", 0, 0, 0, ExistingChoices,
-     "変換後のファイルが既にある時", nullptr, "ExistingResults",
+     QT_TRANSLATE_NOOP("SettingDeclarations", "変換後のファイルが既にある時"), nullptr, "ExistingResults",
      [](const UserSettings& s) { return QVariant(static_cast<int>(s.policy.existing)); },
      [](UserSettings& s, const QVariant& v) { s.policy.existing = static_cast<ExistingResults>(v.toInt()); }},
     {"normalize", "method", SettingType::Choice, "peak", 0, 0, 0, NormalizeChoices,
-     "ノーマライズの方法", nullptr, "NormalizeMethod",
+     QT_TRANSLATE_NOOP("SettingDeclarations", "ノーマライズの方法"), nullptr, "NormalizeMethod",
      [](const UserSettings& s) { return QVariant(static_cast<int>(s.policy.loudness.method)); },
      [](UserSettings& s, const QVariant& v) { s.policy.loudness.method = static_cast<NormalizeMethod>(v.toInt()); }},
     // The normaliser takes a target above -70 and below 0 LUFS.
     {"normalize", "loudness", SettingType::Double, "-16", -69.9, -0.1, 0, LoudnessPresets,
-     "目標のラウドネス (LUFS)", nullptr, "LoudnessTarget",
+     QT_TRANSLATE_NOOP("SettingDeclarations", "目標のラウドネス (LUFS)"), nullptr, "LoudnessTarget",
      [](const UserSettings& s) { return QVariant(s.policy.loudness.target); },
      [](UserSettings& s, const QVariant& v) { s.policy.loudness.target = v.toDouble(); }},
     {"normalize", "truePeak", SettingType::Double, "-1", -9, 0, 0, {},
-     "トゥルーピークの上限 (dBTP)", nullptr, "TruePeakCeiling",
+     QT_TRANSLATE_NOOP("SettingDeclarations", "トゥルーピークの上限 (dBTP)"), nullptr, "TruePeakCeiling",
      [](const UserSettings& s) { return QVariant(s.policy.loudness.ceiling); },
      [](UserSettings& s, const QVariant& v) { s.policy.loudness.ceiling = v.toDouble(); }},
     {"start", "rememberFolder", SettingType::Bool, "false", 0, 0, 0, {},
-     "前回開いていたフォルダで起動する", nullptr, "RememberFolder",
+     QT_TRANSLATE_NOOP("SettingDeclarations", "前回開いていたフォルダで起動する"), nullptr, "RememberFolder",
      [](const UserSettings& s) { return QVariant(s.rememberFolder); },
      [](UserSettings& s, const QVariant& v) { s.rememberFolder = v.toBool(); }},
+    // Read once at start-up, before any window: a change counts from the next
+    // start. Its label reads in both languages and is not translated.
+    {"interface", "language", SettingType::Choice, "ja", 0, 0, 0, LanguageChoices,
+     "Language / 言語", QT_TRANSLATE_NOOP("SettingDeclarations", "( 次回の起動から有効になります )"), "Language",
+     [](const UserSettings& s) { return QVariant(static_cast<int>(s.language)); },
+     [](UserSettings& s, const QVariant& v) { s.language = static_cast<Language>(v.toInt()); }},
     // Written at exit, with remember on; never shown.
     {"start", "lastFolder", SettingType::Text, "", 0, 0, 0, {}, nullptr, nullptr, nullptr,
      [](const UserSettings& s) { return QVariant(s.lastFolder); },

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/RunPolicy.h"
+#include "launcher/Language.h"
 
 #include <QString>
 
@@ -12,6 +13,7 @@ struct UserSettings {
     RunPolicy policy;
     bool rememberFolder = false;
     QString lastFolder; // the folder open at the last exit, while rememberFolder is on
+    Language language = Language::Japanese;
 
     bool operator==(const UserSettings&) const = default;
 };

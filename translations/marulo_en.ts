@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>ConversionMessages</name>
+    <message>
+        <source> ファイルが選択されていません。ファイル一覧より変換ファイルを選択して下さい。</source>
+        <translation> No file selected. Select a file to convert in the file list.</translation>
+    </message>
+    <message>
+        <source> フォルダ内に有効なファイルがありません。*.wav </source>
+        <translation> No file to convert in this folder. *.wav </translation>
+    </message>
+    <message>
+        <source> %1 による %2 の変換に失敗しました。</source>
+        <translation> %1 failed to convert %2.</translation>
+    </message>
+    <message>
+        <source> %1 件中 %2 件が失敗しました:%3</source>
+        <translation> %2 of %1 files failed:%3</translation>
+    </message>
+    <message>
+        <source> 変換を中止しました。%1 件中 %2 件を変換しました。</source>
+        <translation> Conversion stopped. %2 of %1 files converted.</translation>
+    </message>
+    <message>
+        <source> 変換を中止しました。%1 件中 %2 件を変換し、%3 件が失敗しました。</source>
+        <translation> Conversion stopped. %2 of %1 files converted, %3 failed.</translation>
+    </message>
+    <message>
+        <source> 変換先に同じ名前のファイルがあるため、変換しませんでした。</source>
+        <translation> Not converted: a file of that name is already among the results.</translation>
+    </message>
+</context>
+<context>
     <name>FormTexts</name>
     <message>
         <source>LAME を用いて MP1/MP2/MP3 -&gt; WAV に変換します。</source>
@@ -253,10 +284,18 @@
     </message>
 </context>
 <context>
-    <name>SettingsTexts</name>
+    <name>SettingDeclarations</name>
     <message>
-        <source>設定</source>
-        <translation>Settings</translation>
+        <source>上書きする</source>
+        <translation>Overwrite it</translation>
+    </message>
+    <message>
+        <source>そのファイルは変換しない</source>
+        <translation>Do not convert that file</translation>
+    </message>
+    <message>
+        <source>番号を付けて両方残す</source>
+        <translation>Keep both, adding a number</translation>
     </message>
     <message>
         <source>同時に変換するファイルの数</source>
@@ -271,20 +310,19 @@
         <translation>When the result already exists</translation>
     </message>
     <message>
-        <source>上書きする</source>
-        <translation>Overwrite it</translation>
-    </message>
-    <message>
-        <source>そのファイルは変換しない</source>
-        <translation>Do not convert that file</translation>
-    </message>
-    <message>
-        <source>番号を付けて両方残す</source>
-        <translation>Keep both, adding a number</translation>
-    </message>
-    <message>
         <source>前回開いていたフォルダで起動する</source>
         <translation>Start in the folder open last time</translation>
+    </message>
+    <message>
+        <source>( 次回の起動から有効になります )</source>
+        <translation>( takes effect at the next start )</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsTexts</name>
+    <message>
+        <source>設定</source>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>OK</source>

@@ -9,8 +9,6 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/inputs.sh" "$@"
 mkdir "$work/direct"
 
-now() { date +%s.%N; }
-
 bridge_run() {
   rm -rf "$work/in/Zorvik"
   QT_QPA_PLATFORM=offscreen "$program" "$work/in" 2>/dev/null
@@ -18,26 +16,20 @@ bridge_run() {
 }
 
 # The program's default MP3 options with normalising off: "lame.exe  -m j -b 128 -q 2  IN OUT".
-direct_run() {
-  rm -f "$work/direct"/*.mp3
-  local start end f
-  start=$(now)
+direct_lame() {
+  local f
   for f in "$work/in"/*.wav; do
-    lame -m j -b 128 -q 2 "$f" "$work/direct/$(basename "$f" .wav).mp3" >/dev/null 2>&1
+    lame -m j -b 128 -q 2 "$f" "$work/direct/$(basename "$f" .wav).mp3"
   done
-  end=$(now)
-  awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f\n", b - a }'
 }
 
-bridge_times=()
-direct_times=()
-for r in $(seq 1 "$repeats"); do
-  bridge_times+=("$(bridge_run)")
-  direct_times+=("$(direct_run)")
-  echo "run $r: ALL Encode ${bridge_times[-1]} s, direct lame ${direct_times[-1]} s"
-done
+direct_run() {
+  rm -f "$work/direct"/*.mp3
+  took 3 direct_lame
+}
 
-bridge=$(printf '%s\n' "${bridge_times[@]}" | median)
-direct=$(printf '%s\n' "${direct_times[@]}" | median)
+alternate "ALL Encode" bridge_run "direct lame" direct_run
+bridge=$median_1
+direct=$median_2
 echo "median: ALL Encode with the bridge $bridge s, lame directly $direct s"
 awk -v a="$bridge" -v b="$direct" 'BEGIN { printf "ratio bridge/direct: %.3f (target <= 1.03)\n", a / b }'

@@ -21,16 +21,9 @@ press() {
   echo "$seconds"
 }
 
-one_times=()
-two_times=()
-for r in $(seq 1 "$repeats"); do
-  one_times+=("$(press 1 "$work/one")")
-  two_times+=("$(press 2 "$work/two")")
-  echo "run $r: jobs=1 ${one_times[-1]} s, jobs=2 ${two_times[-1]} s"
-done
-
-one=$(printf '%s\n' "${one_times[@]}" | median)
-two=$(printf '%s\n' "${two_times[@]}" | median)
+alternate jobs=1 'press 1 "$work/one"' jobs=2 'press 2 "$work/two"'
+one=$median_1
+two=$median_2
 echo "median: jobs=1 $one s, jobs=2 $two s"
 awk -v a="$two" -v b="$one" 'BEGIN { printf "ratio jobs=2/jobs=1: %.3f (target <= 0.55)\n", a / b }'
 if diff -r "$work/one" "$work/two" >/dev/null; then

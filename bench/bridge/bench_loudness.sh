@@ -8,42 +8,24 @@
 #   bench/bridge/bench_loudness.sh [BUILD_DIR] [REPEATS]
 set -euo pipefail
 
-build=$(cd "${1:-build}" && pwd)
-repeats=${2:-5}
+source "$(dirname "${BASH_SOURCE[0]}")/timing.sh" 5 "$@"
 normalize="$build/bin/normalize.exe"
-[ -x "$normalize" ] || { echo "build the target marulo_bridge_copies first ($normalize)" >&2; exit 1; }
+need "$normalize" marulo_bridge_copies
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 sox -n -r 44100 -b 16 -c 2 "$work/in.wav" synth 600 pinknoise sine 440 gain -9
 
-now() { date +%s.%N; }
-timed() {
-  local start end
-  start=$(now)
-  "$normalize" "$@" 2>/dev/null
-  end=$(now)
-  awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f\n", b - a }'
-}
-median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+timed() { took 3 "$normalize" "$@"; }
 meter() {
   ffmpeg -nostats -hide_banner -i "$1" -af ebur128=peak=true -f null - 2>&1 |
     awk '/Summary:/ { s = 1 } s && / I:/ { i = $2 } s && /Peak:/ { p = $2 } END { printf "%s LUFS, true peak %s dBTP", i, p }'
 }
 
-peak_times=()
-loud_times=()
-held_times=()
-for r in $(seq 1 "$repeats"); do
-  peak_times+=("$(timed -m 90 -o "$work/peak.wav" "$work/in.wav")")
-  loud_times+=("$(timed -l -16 -o "$work/loud.wav" "$work/in.wav")")
-  held_times+=("$(timed -l -8 -o "$work/held.wav" "$work/in.wav")")
-  echo "run $r: peak ${peak_times[-1]} s, loudness ${loud_times[-1]} s, loudness held by the ceiling ${held_times[-1]} s"
-done
-
-peak=$(printf '%s\n' "${peak_times[@]}" | median)
-loud=$(printf '%s\n' "${loud_times[@]}" | median)
-held=$(printf '%s\n' "${held_times[@]}" | median)
+alternate peak 'timed -m 90 -o "$work/peak.wav" "$work/in.wav"' \
+  loudness 'timed -l -16 -o "$work/loud.wav" "$work/in.wav"' \
+  "loudness held by the ceiling" 'timed -l -8 -o "$work/held.wav" "$work/in.wav"'
+peak=$median_1
+loud=$median_2
+held=$median_3
 echo "median: -m 90 $peak s, -l -16 $loud s, -l -8 $held s"
 awk -v a="$loud" -v b="$peak" 'BEGIN { printf "ratio loudness/peak: %.2f\n", a / b }'
 awk -v a="$held" -v b="$peak" 'BEGIN { printf "ratio loudness held by the ceiling/peak: %.2f\n", a / b }'

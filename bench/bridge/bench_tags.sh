@@ -10,15 +10,12 @@
 #   bench/bridge/bench_tags.sh [BUILD_DIR] [REPEATS]
 set -euo pipefail
 
-build=$(cd "${1:-build}" && pwd)
-repeats=${2:-20}
+source "$(dirname "${BASH_SOURCE[0]}")/timing.sh" 20 "$@"
 bridge="$build/bin/lame.exe"
 step="$build/bin/bench_tagstep"
-[ -x "$bridge" ] || { echo "build the target marulo_bridge_copies first ($bridge)" >&2; exit 1; }
-[ -x "$step" ] || { echo "build the target bench_tagstep first ($step)" >&2; exit 1; }
+need "$bridge" marulo_bridge_copies
+need "$step" bench_tagstep
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 sox -n -r 44100 -b 16 -c 2 "$work/source.wav" synth 180 pinknoise sine 330 gain -9
 ffmpeg -v error -f lavfi -i mandelbrot=s=600x600 -frames:v 1 "$work/cover.jpg"
 lame --quiet --tt "Title" --ta "Artist" --tl "Album" --tn 3/12 --ty 2024 --tg Jazz --tc "Comment" \
@@ -27,28 +24,14 @@ lame --quiet --tt "Title" --ta "Artist" --tl "Album" --tn 3/12 --ty 2024 --tg Ja
 ffmpeg -v error -i "$work/tagged.wav" -map_metadata -1 -c copy -fflags +bitexact "$work/plain.wav"
 echo "cover $(stat -c %s "$work/cover.jpg") bytes; WAV $(stat -c %s "$work/plain.wav") bytes untagged, $(stat -c %s "$work/tagged.wav") tagged"
 
-now() { date +%s.%N; }
-encode() {
-  local start end
-  start=$(now)
-  "$bridge" -m j -b 128 -q 2 "$work/$1.wav" "$work/$1.mp3" >/dev/null 2>&1
-  end=$(now)
-  awk -v a="$start" -v b="$end" 'BEGIN { printf "%.4f\n", b - a }'
-}
-median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+encode() { took 4 "$bridge" -m j -b 128 -q 2 "$work/$1.wav" "$work/$1.mp3"; }
 
-plain_times=()
-tagged_times=()
-for r in $(seq 1 "$repeats"); do
-  plain_times+=("$(encode plain)")
-  tagged_times+=("$(encode tagged)")
-  echo "run $r: untagged ${plain_times[-1]} s, tagged ${tagged_times[-1]} s"
-done
+alternate untagged "encode plain" tagged "encode tagged"
 [ "$(ffprobe -v error -show_entries format_tags=title -of default=nw=1:nk=1 "$work/tagged.mp3")" = Title ] ||
   { echo "the tagged MP3 lost its title" >&2; exit 1; }
 
-plain=$(printf '%s\n' "${plain_times[@]}" | median)
-tagged=$(printf '%s\n' "${tagged_times[@]}" | median)
+plain=$median_1
+tagged=$median_2
 echo "median: untagged $plain s, tagged $tagged s"
 awk -v a="$tagged" -v b="$plain" 'BEGIN { printf "tagging adds %.1f ms per file (%.2f %%)\n", (a - b) * 1000, (a - b) / b * 100 }'
 # The difference above is within the noise of a busy machine; the step itself:

@@ -86,6 +86,23 @@ private:
     QStringList lines_;
 };
 
+// A row of the hand-over table, ROOT in its argument and status standing for
+// the root folder.
+struct HandOverRow {
+    QString argument, folder, selected, status;
+};
+
+HandOverRow FetchRow(const QString& root)
+{
+    QFETCH(QString, argument);
+    QFETCH(QString, folder);
+    QFETCH(QString, selected);
+    QFETCH(QString, status);
+    argument.replace(QLatin1String("ROOT"), root);
+    status.replace(QLatin1String("ROOT"), root);
+    return {argument, folder, selected, status};
+}
+
 } // namespace
 
 class HandOverTest : public QObject {
@@ -206,12 +223,7 @@ void HandOverTest::ownArgument_data()
 
 // clang-format off
 void HandOverTest::ownArgument() {
-    QFETCH(QString, argument);
-    QFETCH(QString, folder);
-    QFETCH(QString, selected);
-    QFETCH(QString, status);
-    argument.replace(QLatin1String("ROOT"), root_);
-    status.replace(QLatin1String("ROOT"), root_);
+    const auto [argument, folder, selected, status] = FetchRow(root_);
 
     auto host = startHost({argument});
     // The tool folder is captured from the folder the program started in,
@@ -249,12 +261,7 @@ void HandOverTest::laterStart_data()
 
 void HandOverTest::laterStart()
 {
-    QFETCH(QString, argument);
-    QFETCH(QString, folder);
-    QFETCH(QString, selected);
-    QFETCH(QString, status);
-    argument.replace(QLatin1String("ROOT"), root_);
-    status.replace(QLatin1String("ROOT"), root_);
+    const auto [argument, folder, selected, status] = FetchRow(root_);
 
     auto host = startHost({});
     QTRY_VERIFY_WITH_TIMEOUT(!host->of("checked").isEmpty(), 10000);

@@ -3,6 +3,7 @@
 #include "core/ConversionWindow.h"
 #include "core/FileOperations.h"
 #include "core/StepRunner.h"
+#include "launcher/ConversionMessages.h"
 
 #include <QString>
 #include <QStringList>
@@ -59,15 +60,15 @@ public:
         selected = path;
         journal_.add("select", path);
     }
-    void SetStatusText(const std::string& text) override
+    void SetStatusText(const ConversionMessage& message) override
     {
-        status = text;
-        journal_.add("status", text);
+        status = ConversionMessageText(message).toStdString();
+        journal_.add("status", status);
     }
-    void ShowNotice(const std::string& text) override
+    void ShowNotice(const ConversionMessage& message) override
     {
         ++notices;
-        SetStatusText(text);
+        SetStatusText(message);
     }
     void NoteSkipped(const std::string& inputName, const std::string&) override { journal_.add("skip", inputName); }
 

@@ -325,11 +325,14 @@ void ConversionJobTest::failedStepStopsTheFile_data()
     QTest::addColumn<QStringList>("events");
 
     const QString encode = "run lame.exe  -m j -b 128 -q 2  /music/Zorvik/song.wav /music/Zorvik/song.mp3";
-    const QString normaliseFailed = Status(" normalize.exe による song.wav の変換に失敗しました。");
-    const QString encodeFailed = Status(" lame.exe による song.wav の変換に失敗しました。");
     using K = RunOutcome::Kind;
     for (const auto& [kind, name] : {std::pair{K::NotFound, "not found"}, {K::FailedToStart, "not startable"},
                                      {K::Crashed, "crashed"}, {K::ExitedWithStatus, "status 1"}}) {
+        // A converter that is not there is named so after the sentence; the
+        // others here said nothing to add.
+        const QString reason = kind == K::NotFound ? " not found" : "";
+        const QString normaliseFailed = Status(" normalize.exe による song.wav の変換に失敗しました。") + reason;
+        const QString encodeFailed = Status(" lame.exe による song.wav の変換に失敗しました。") + reason;
         // No stale copy of an earlier conversion is encoded.
         QTest::addRow("normaliser %s", name) << "normalize.exe" << kind << false << QStringList{Mkdir, Normalise, normaliseFailed};
         // The normalised copy goes after a failed encoder too ("TMP File
@@ -339,7 +342,7 @@ void ConversionJobTest::failedStepStopsTheFile_data()
     }
     QTest::newRow("decoder fails") << "lame.exe" << K::ExitedWithStatus << true
                                    << QStringList{Mkdir, "run lame.exe --decode /music/song.wav /music/Zorvik/song.wav",
-                                                  encodeFailed};
+                                                  Status(" lame.exe による song.wav の変換に失敗しました。")};
     // clang-format on
 }
 

@@ -278,14 +278,10 @@ void ConversionWindowTest::exitDuringAllEncode()
     ConversionScene scene;
     scene.makeFolder("music", {"a.wav", "b.wav", "c.wav"});
     QVERIFY(scene.openWindow());
-    bool visibleAfterExit = false;
-    scene.whileRunning("lame.exe", [&] {
-        scene.press("B3");
-        visibleAfterExit = scene.form->isVisible();
-    });
+    scene.exitWhileRunning("lame.exe");
     scene.press("B2");
     QVERIFY(scene.actionRan);
-    QVERIFY(visibleAfterExit);
+    QVERIFY(scene.visibleAfterExit);
     const QList<StandinRun> runs = scene.runs();
     QCOMPARE(runs.size(), 6);
     for (const StandinRun& run : runs)
@@ -371,18 +367,20 @@ void ConversionWindowTest::failingConverter_data()
     QTest::addColumn<QString>("status");
     QTest::addColumn<QStringList>("workFiles");
 
+    // The designed sentence, then the converter's own last line.
     const QString encoderFailed = QString::fromUtf8(" lame.exe による song.wav の変換に失敗しました。");
     const QString normaliserFailed = QString::fromUtf8(" normalize.exe による song.wav の変換に失敗しました。");
     // The copy the normaliser wrote goes after the failed encoder too ("TMP
     // File Delete" is set): left there it would look like a result. The
     // earlier song.wav was never the copy's name, and stays.
-    QTest::newRow("encoder status") << QByteArray("MARULO_STANDIN_FAIL") << QByteArray("lame.exe=3") << encoderFailed
-                                    << QStringList{"song.wav"};
+    QTest::newRow("encoder status") << QByteArray("MARULO_STANDIN_FAIL") << QByteArray("lame.exe=3")
+                                    << encoderFailed + " lame.exe: told to fail with status 3" << QStringList{"song.wav"};
     QTest::newRow("encoder crash") << QByteArray("MARULO_STANDIN_CRASH") << QByteArray("lame.exe") << encoderFailed
                                    << QStringList{"song.wav"};
     // The stale copy an earlier run left is not encoded.
     QTest::newRow("normaliser status") << QByteArray("MARULO_STANDIN_FAIL") << QByteArray("normalize.exe=1")
-                                       << normaliserFailed << QStringList{"song.wav"};
+                                       << normaliserFailed + " normalize.exe: told to fail with status 1"
+                                       << QStringList{"song.wav"};
     // clang-format on
 }
 
@@ -424,7 +422,8 @@ void ConversionWindowTest::vanishedFileIsAFailedStep()
     QVERIFY(scene.actionRan);
     QCOMPARE(scene.converters(),
              (QStringList{"normalize.exe", "lame.exe", "normalize.exe", "normalize.exe", "lame.exe"}));
-    QCOMPARE(scene.form->statusText(), QString::fromUtf8(" normalize.exe による b.wav の変換に失敗しました。"));
+    QCOMPARE(scene.form->statusText(), QString::fromUtf8(" normalize.exe による b.wav の変換に失敗しました。") +
+                                           " normalize.exe: cannot open input " + QDir(scene.folder).filePath("b.wav"));
     QCOMPARE(scene.workFiles(), (QStringList{"a.mp3", "c.mp3"}));
     QVERIFY(scene.inputsUnchanged());
 }

@@ -51,6 +51,7 @@ private slots:
     void defaultMp3CarriesTags();
     void rateControlBranches_data();
     void rateControlBranches();
+    void refusedBitrateSaysWhy();
     void decodesToWav_data();
     void decodesToWav();
     void losslessRoundTrip_data();
@@ -316,6 +317,21 @@ void EndToEndTest::rateControlBranches()
         QCOMPARE(probe(out, "bit_rate", true), bitRate);
     if (!tag.isEmpty())
         QVERIFY(fileBytes(out).left(4096).contains(tag));
+}
+
+// The list offers 384, which lame does not take: the failure sentence is
+// followed by the converter's own reason, and no result is left.
+void EndToEndTest::refusedBitrateSaysWhy()
+{
+    const QString folder = folderWith({"song.wav=stereo.wav"});
+    STEP(open(folder));
+    STEP(choose(Mp3, Settings{{"ComB1", "384"}}));
+    STEP(selectOnly("song.wav"));
+    STEP(press("B1"));
+    QCOMPARE(form_->statusText(), QString::fromUtf8(" lame.exe による song.wav の変換に失敗しました。"
+                                                    " lame.exe: option \"-b\" takes a whole number from 8 to 320, "
+                                                    "not \"384\""));
+    QVERIFY(!QFileInfo::exists(work(folder, "song.mp3")));
 }
 
 void EndToEndTest::decodesToWav_data()

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <string_view>
 
 using namespace marulo;
 using namespace marulo::test;
@@ -44,6 +45,18 @@ RunOutcome RunToEnd(const CommandLine& line)
 {
     ConverterProcess process;
     return RunToEnd(process, line);
+}
+
+// "lame.exe", the options, then in.wav and out.mp3 of the folder.
+CommandLine LameLine(const QString& folder, std::string_view options = {})
+{
+    CommandLine line;
+    line.appendText("lame.exe ")
+        .appendText(options)
+        .appendPath(QDir(folder).filePath("in.wav").toStdString())
+        .appendText(" ")
+        .appendPath(QDir(folder).filePath("out.mp3").toStdString());
+    return line;
 }
 
 } // namespace
@@ -136,12 +149,7 @@ void ToolLauncherTest::outcomes()
     QFETCH(int, status);
 
     qputenv(variable.constData(), value);
-    CommandLine line;
-    line.appendText("lame.exe  -b 128  ")
-        .appendPath(work_.filePath("in.wav").toStdString())
-        .appendText(" ")
-        .appendPath(work_.filePath("out.mp3").toStdString());
-    const RunOutcome outcome = RunToEnd(line);
+    const RunOutcome outcome = RunToEnd(LameLine(work_.path(), " -b 128  "));
     QCOMPARE(outcome.kind, kind);
     QCOMPARE(outcome.exitStatus, status);
     if (kind == RunOutcome::Kind::ExitedWithStatus) {
@@ -246,12 +254,7 @@ void ToolLauncherTest::talkativeConverterDoesNotStall()
 {
     // Far more than any pipe holds.
     qputenv("MARULO_STANDIN_CHATTER", "lame.exe=200000");
-    CommandLine line;
-    line.appendText("lame.exe ")
-        .appendPath(work_.filePath("in.wav").toStdString())
-        .appendText(" ")
-        .appendPath(work_.filePath("out.mp3").toStdString());
-    const RunOutcome outcome = RunToEnd(line);
+    const RunOutcome outcome = RunToEnd(LameLine(work_.path()));
     QVERIFY(outcome.succeeded());
     QVERIFY(QString::fromStdString(outcome.lastOutput.back()).contains("wrote"));
 }
@@ -271,23 +274,8 @@ void ToolLauncherTest::keepsWindowEventsFlowing()
     QTimer timer;
     connect(&timer, &QTimer::timeout, [&] { ++ticks; });
     timer.start(10);
-    CommandLine line;
-    line.appendText("lame.exe ")
-        .appendPath(work_.filePath("in.wav").toStdString())
-        .appendText(" ")
-        .appendPath(work_.filePath("out.mp3").toStdString());
-    QVERIFY(RunToEnd(line).succeeded());
+    QVERIFY(RunToEnd(LameLine(work_.path())).succeeded());
     QVERIFY2(ticks > 3, QByteArray::number(ticks));
-}
-
-static CommandLine LameLine(const QString& folder)
-{
-    CommandLine line;
-    line.appendText("lame.exe ")
-        .appendPath(QDir(folder).filePath("in.wav").toStdString())
-        .appendText(" ")
-        .appendPath(QDir(folder).filePath("out.mp3").toStdString());
-    return line;
 }
 
 // The converter and the child it started share their own group: one stop

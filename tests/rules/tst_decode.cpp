@@ -3,7 +3,7 @@
 // mode in the listed ways.
 #include "tests/rules/EnabledSets.h"
 #include "tests/rules/ExpectedTexts.h"
-#include "tests/support/WindowHarness.h"
+#include "tests/rules/StateRows.h"
 
 #include "ui/widgets/FileList.h"
 
@@ -39,11 +39,7 @@ void DecodeRulesTest::toggle_data()
     // clang-format off
     QTest::addColumn<QString>("steps");
     QTest::addColumn<int>("tools");
-    QTest::addColumn<QString>("enabled");
-    QTest::addColumn<QString>("checked");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("status");
-    QTest::addColumn<QString>("mask");
+    AddTextColumns({"enabled", "checked", "shown", "status", "mask"});
 
     const int all = int(Tools::All), none = int(Tools::None);
     const QString mp3 = Text::ShownMp3, combo6 = Text::ShownComB6, aac = Text::ShownAac;
@@ -133,21 +129,13 @@ void DecodeRulesTest::toggle_data()
 
 void DecodeRulesTest::toggle()
 {
-    QFETCH(QString, steps);
     QFETCH(int, tools);
-    QFETCH(QString, enabled);
-    QFETCH(QString, checked);
-    QFETCH(QString, shown);
-    QFETCH(QString, status);
     QFETCH(QString, mask);
 
     Harness window(static_cast<Tools>(tools));
-    QVERIFY(window.active());
-    QCOMPARE(window.run(steps), QString());
-    CompareStates(window, enabled, checked, shown);
+    CompareRow(window);
     if (QTest::currentTestFailed())
         return;
-    QCOMPARE(window.status(), status);
     QCOMPARE(window.get<marulo::FileList>("FLB1")->mask(), mask);
 }
 

@@ -42,6 +42,21 @@ bool Focus(QWidget* widget)
     return QTest::qWaitFor([widget] { return widget->hasFocus(); }, 2000);
 }
 
+// Runs the steps in the fresh window and puts the focus in the named control,
+// which it returns; call from a test function and return when
+// QTest::currentTestFailed().
+QWidget* FocusAfter(Harness& window, const QString& steps, const QString& name)
+{
+    QWidget* control = nullptr;
+    [&] {
+        QVERIFY(window.active());
+        QCOMPARE(window.run(steps), QString());
+        control = window.widget(name);
+        QVERIFY(Focus(control));
+    }();
+    return control;
+}
+
 } // namespace
 
 class KeyRulesTest : public QObject {
@@ -105,10 +120,9 @@ void KeyRulesTest::limits()
 
     for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
         Harness window;
-        QVERIFY(window.active());
-        QCOMPARE(window.run(steps), QString());
-        QWidget* input = window.widget(field);
-        QVERIFY(Focus(input));
+        QWidget* input = FocusAfter(window, steps, field);
+        if (QTest::currentTestFailed())
+            return;
         Type(input, typed);
         QCOMPARE(TextOf(input), typed);
         const int items = qobject_cast<QComboBox*>(input) ? qobject_cast<QComboBox*>(input)->count() : 0;
@@ -149,10 +163,9 @@ void KeyRulesTest::notANumber()
     QFETCH(QString, typed);
 
     Harness window;
-    QVERIFY(window.active());
-    QCOMPARE(window.run(steps), QString());
-    QWidget* input = window.widget(field);
-    QVERIFY(Focus(input));
+    QWidget* input = FocusAfter(window, steps, field);
+    if (QTest::currentTestFailed())
+        return;
     Type(input, typed);
     const QString kept = TextOf(input);
     // Should the rule wait on the box, this closes it and the test fails
@@ -224,10 +237,9 @@ void KeyRulesTest::focusPath()
     QFETCH(QString, next);
 
     Harness window;
-    QVERIFY(window.active());
-    QCOMPARE(window.run(steps), QString());
-    QWidget* start = window.widget(from);
-    QVERIFY(Focus(start));
+    QWidget* start = FocusAfter(window, steps, from);
+    if (QTest::currentTestFailed())
+        return;
     QTest::keyClick(start, Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), window.widget(next));
 }

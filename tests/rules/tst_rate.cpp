@@ -3,7 +3,7 @@
 // outside their modes.
 #include "tests/rules/EnabledSets.h"
 #include "tests/rules/ExpectedTexts.h"
-#include "tests/support/WindowHarness.h"
+#include "tests/rules/StateRows.h"
 
 #include <QApplication>
 #include <QTest>
@@ -24,11 +24,7 @@ private slots:
 void RateRulesTest::clicks_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<QString>("enabled");
-    QTest::addColumn<QString>("checked");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("status");
+    AddTextColumns({"steps", "enabled", "checked", "shown", "status"});
 
     const QString mp3 = Text::ShownMp3, ogg = Text::ShownComB6, aac = Text::ShownAac;
 
@@ -88,19 +84,8 @@ void RateRulesTest::clicks_data()
 
 void RateRulesTest::clicks()
 {
-    QFETCH(QString, steps);
-    QFETCH(QString, enabled);
-    QFETCH(QString, checked);
-    QFETCH(QString, shown);
-    QFETCH(QString, status);
-
     Harness window;
-    QVERIFY(window.active());
-    QCOMPARE(window.run(steps), QString());
-    CompareStates(window, enabled, checked, shown);
-    if (QTest::currentTestFailed())
-        return;
-    QCOMPARE(window.status(), status);
+    CompareRow(window);
 }
 
 void RateRulesTest::outsideTheirModes_data()

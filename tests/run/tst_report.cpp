@@ -25,9 +25,12 @@ void ReportTest::statusAfterFailures_data()
     QTest::addColumn<QString>("status");     // empty: the status bar as before the press
 
     QTest::newRow("none") << QByteArray() << QString();
-    QTest::newRow("one") << QByteArray("bad1") << QString::fromUtf8(" lame.exe による bad1.wav の変換に失敗しました。");
+    // The designed sentence, then the converter's own reason.
+    const QString reason = " lame.exe: told to fail with status 2";
+    QTest::newRow("one") << QByteArray("bad1")
+                         << QString::fromUtf8(" lame.exe による bad1.wav の変換に失敗しました。") + reason;
     QTest::newRow("two") << QByteArray("bad")
-                         << QString::fromUtf8(" 4 件中 2 件が失敗しました: lame.exe による bad1.wav の変換に失敗しました。");
+                         << QString::fromUtf8(" 4 件中 2 件が失敗しました: lame.exe による bad1.wav の変換に失敗しました。") + reason;
     // clang-format on
 }
 
@@ -64,7 +67,8 @@ void ReportTest::designedMessagesStay()
     qputenv("MARULO_STANDIN_FAIL", "lame.exe=2");
     scene.select("a.wav");
     scene.press("B1");
-    QCOMPARE(scene.form->statusText(), QString::fromUtf8(" lame.exe による a.wav の変換に失敗しました。"));
+    QCOMPARE(scene.form->statusText(),
+             QString::fromUtf8(" lame.exe による a.wav の変換に失敗しました。 lame.exe: told to fail with status 2"));
     scene.fileList()->clearSelection();
     scene.press("B1");
     QCOMPARE(scene.form->statusText(),

@@ -63,8 +63,9 @@ void ResultsTest::faultyConverter()
     scene.select("song." + ext);
     scene.press(button.toLatin1().constData());
 
-    QCOMPARE(scene.form->statusText(),
-             QString::fromUtf8(" %1 による song.%2 の変換に失敗しました。").arg(converter, ext));
+    // The designed sentence, then whatever the converter said last.
+    const QString failed = QString::fromUtf8(" %1 による song.%2 の変換に失敗しました。").arg(converter, ext);
+    QVERIFY2(scene.form->statusText().startsWith(failed), qPrintable(scene.form->statusText()));
     QStringList expected;
     if (button == "B2")
         expected << (decode ? "other.wav" : "other.mp3");

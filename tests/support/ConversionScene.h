@@ -133,6 +133,16 @@ public:
         watch->start();
     }
 
+    // Presses Exit while the converter runs, noting whether the window still
+    // shows right after the press.
+    void exitWhileRunning(const QString& converter)
+    {
+        whileRunning(converter, [this] {
+            press("B3");
+            visibleAfterExit = form->isVisible();
+        });
+    }
+
     // Runs `action` inside the conversion once the stand-ins' log satisfies
     // `ready`, without holding any converter.
     void when(std::function<bool(const QList<StandinRun>&)> ready, std::function<void()> action)
@@ -165,6 +175,7 @@ public:
     QMap<QString, QByteArray> inputs;
     std::unique_ptr<TForm1> form;
     bool actionRan = false;
+    bool visibleAfterExit = false;
 };
 
 } // namespace marulo::test

@@ -1,5 +1,6 @@
 // The start-up check at the window's first activation: where the converters
 // are looked for and what the status bar then says.
+#include "tests/window/FolderFixture.h"
 #include "ui/widgets/FolderList.h"
 #include "ui/widgets/RadioGroup.h"
 #include "ui/window/TForm1.h"
@@ -13,6 +14,7 @@
 using marulo::FolderList;
 using marulo::RadioGroup;
 using marulo::TForm1;
+using marulo::test::FolderFixture;
 
 namespace {
 
@@ -23,7 +25,7 @@ const QString LameMissing = QString::fromUtf8(" lame.exe が 起動フォルダ�
 
 } // namespace
 
-class WindowActivationTest : public QObject {
+class WindowActivationTest : public QObject, private FolderFixture {
     Q_OBJECT
 
 private slots:
@@ -36,25 +38,16 @@ private slots:
     void bringForwardRestoresMinimisedWindow();
     void closesWhenNoConversionRuns();
     void convertersInTheOpenedFolderNeverRun();
-
-private:
-    std::unique_ptr<QTemporaryDir> dir_;
-    QString root_;
-    QString startFolder_;
 };
 
 void WindowActivationTest::init()
 {
-    startFolder_ = QDir::currentPath();
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    root_ = QDir(dir_->path()).canonicalPath();
+    makeRoot();
 }
 
 void WindowActivationTest::cleanup()
 {
-    QDir::setCurrent(startFolder_);
-    dir_.reset();
+    takeDown();
 }
 
 void WindowActivationTest::outcomes_data()

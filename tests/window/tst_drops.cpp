@@ -4,6 +4,7 @@
 // run finishes the files of its press.
 #include "tests/support/ConversionScene.h"
 
+#include "tests/window/FolderFixture.h"
 #include "ui/widgets/DriveSelector.h"
 #include "ui/widgets/FileList.h"
 #include "ui/widgets/FolderList.h"
@@ -20,8 +21,9 @@
 #include <memory>
 
 using namespace marulo;
+using marulo::test::FolderFixture;
 
-class DropsTest : public QObject {
+class DropsTest : public QObject, private FolderFixture {
     Q_OBJECT
 
 private slots:
@@ -35,26 +37,18 @@ private slots:
 private:
     QWidget* target(const QString& name) const;
     static bool sendDrop(QWidget* target, const QList<QUrl>& urls);
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<TForm1> form_;
-    QString root_;
-    QString startFolder_;
 };
 
 void DropsTest::init()
 {
-    startFolder_ = QDir::currentPath();
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    root_ = QDir(dir_->path()).canonicalPath();
+    makeRoot();
+    if (QTest::currentTestFailed())
+        return;
     const QDir root(root_);
     for (const char* folder : {"here", "music", "other"})
         QVERIFY(root.mkdir(QString::fromLatin1(folder)));
-    for (const char* file : {"music/a.wav", "music/b.wav", "music/notes.txt"}) {
-        QFile out(root.filePath(QString::fromLatin1(file)));
-        QVERIFY(out.open(QIODevice::WriteOnly));
-    }
+    for (const char* file : {"music/a.wav", "music/b.wav", "music/notes.txt"})
+        touch(QString::fromLatin1(file));
     QVERIFY(QDir::setCurrent(root.filePath(QStringLiteral("here"))));
     form_ = std::make_unique<TForm1>();
     form_->show();
@@ -63,9 +57,7 @@ void DropsTest::init()
 
 void DropsTest::cleanup()
 {
-    form_.reset();
-    QDir::setCurrent(startFolder_);
-    dir_.reset();
+    takeDown();
 }
 
 QWidget* DropsTest::target(const QString& name) const

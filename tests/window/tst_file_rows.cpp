@@ -1,5 +1,6 @@
 // The file list's rows, painted to an image: the 12-pixel window font shows
 // whole within the designed 12-pixel rows, descenders and underscores included.
+#include "tests/window/FolderFixture.h"
 #include "ui/widgets/FileList.h"
 #include "ui/window/TForm1.h"
 
@@ -13,6 +14,7 @@
 #include <memory>
 
 using namespace marulo;
+using marulo::test::FolderFixture;
 
 namespace {
 
@@ -49,7 +51,7 @@ int inkCount(const QImage& image)
 
 } // namespace
 
-class FileRowsTest : public QObject {
+class FileRowsTest : public QObject, private FolderFixture {
     Q_OBJECT
 
 private slots:
@@ -62,21 +64,16 @@ private slots:
 private:
     QImage paintRow(int row) const;
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<TForm1> form_;
     FileList* files_ = nullptr;
-    QString startFolder_;
 };
 
 void FileRowsTest::init()
 {
-    startFolder_ = QDir::currentPath();
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    for (const char* name : {"g_jpqy.wav", "track_01.wav", "あいう漢字.wav"}) {
-        QFile file(QDir(dir_->path()).filePath(QString::fromUtf8(name)));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
+    makeRoot();
+    if (QTest::currentTestFailed())
+        return;
+    for (const char* name : {"g_jpqy.wav", "track_01.wav", "あいう漢字.wav"})
+        touch(QString::fromUtf8(name));
     QVERIFY(QDir::setCurrent(dir_->path()));
     form_ = std::make_unique<TForm1>();
     files_ = form_->findChild<FileList*>(QStringLiteral("FLB1"));
@@ -87,9 +84,7 @@ void FileRowsTest::init()
 
 void FileRowsTest::cleanup()
 {
-    form_.reset();
-    QDir::setCurrent(startFolder_);
-    dir_.reset();
+    takeDown();
 }
 
 // The row as the list paints it, on white, into an image exactly one row high.

@@ -1,6 +1,7 @@
 // The folder and file lists while the opened folder keeps changing on disk:
 // rows come and go in place, and what the user highlighted, selected and
 // scrolled to stays on the same folder or file.
+#include "tests/window/FolderFixture.h"
 #include "ui/widgets/FileList.h"
 #include "ui/widgets/FolderList.h"
 #include "ui/window/TForm1.h"
@@ -15,8 +16,9 @@
 #include <memory>
 
 using namespace marulo;
+using marulo::test::FolderFixture;
 
-class ListChurnTest : public QObject {
+class ListChurnTest : public QObject, private FolderFixture {
     Q_OBJECT
 
 private slots:
@@ -30,24 +32,13 @@ private slots:
     void selectedFileRemovedDropsSelection();
 
 private:
-    void touch(const QString& relative);
     static QString topText(const QListWidget* list);
     static QStringList texts(const QListWidget* list);
     static int rowOf(const QListWidget* list, const QString& text);
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<TForm1> form_;
     FolderList* folders_ = nullptr;
     FileList* files_ = nullptr;
-    QString root_;
-    QString startFolder_;
 };
-
-void ListChurnTest::touch(const QString& relative)
-{
-    QFile file(QDir(root_).filePath(relative));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-}
 
 QString ListChurnTest::topText(const QListWidget* list)
 {
@@ -71,10 +62,9 @@ int ListChurnTest::rowOf(const QListWidget* list, const QString& text)
 
 void ListChurnTest::init()
 {
-    startFolder_ = QDir::currentPath();
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    root_ = QDir(dir_->path()).canonicalPath();
+    makeRoot();
+    if (QTest::currentTestFailed())
+        return;
     // More folders and files than either list shows at once, so both scroll.
     for (int i = 10; i < 40; ++i) {
         QVERIFY(QDir(root_).mkdir(QStringLiteral("f%1").arg(i)));
@@ -91,9 +81,7 @@ void ListChurnTest::init()
 
 void ListChurnTest::cleanup()
 {
-    form_.reset();
-    QDir::setCurrent(startFolder_);
-    dir_.reset();
+    takeDown();
 }
 
 void ListChurnTest::folderHighlightAndScrollStayUnderChurn()

@@ -1,5 +1,6 @@
 // The drive selector, folder list and file list on temporary folders: the
 // folder list's folder is the process's current folder and the file list's.
+#include "tests/window/FolderFixture.h"
 #include "ui/widgets/DriveSelector.h"
 #include "ui/widgets/FileList.h"
 #include "ui/widgets/FolderList.h"
@@ -12,8 +13,9 @@
 #include <QTest>
 
 using namespace marulo;
+using marulo::test::FolderFixture;
 
-class WindowListsTest : public QObject {
+class WindowListsTest : public QObject, private FolderFixture {
     Q_OBJECT
 
 private slots:
@@ -34,24 +36,12 @@ private slots:
     void driveSelectorReturnsToLastFolderOnDrive();
 
 private:
-    void touch(const QString& relative);
     QStringList fileNames(const FileList* list) const;
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<TForm1> form_;
     FolderList* folders_ = nullptr;
     FileList* files_ = nullptr;
     DriveSelector* drives_ = nullptr;
-    QString root_;
-    QString startFolder_;
 };
-
-void WindowListsTest::touch(const QString& relative)
-{
-    QFile file(QDir(root_).filePath(relative));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("x");
-}
 
 QStringList WindowListsTest::fileNames(const FileList* list) const
 {
@@ -63,16 +53,14 @@ QStringList WindowListsTest::fileNames(const FileList* list) const
 
 void WindowListsTest::init()
 {
-    startFolder_ = QDir::currentPath();
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    // The physical path: the process's current folder is reported without links.
-    root_ = QDir(dir_->path()).canonicalPath();
+    makeRoot();
+    if (QTest::currentTestFailed())
+        return;
     QVERIFY(QDir(root_).mkpath(QStringLiteral("sub/deeper")));
     QVERIFY(QDir(root_).mkpath(QStringLiteral("Alpha")));
     QVERIFY(QDir(root_).mkpath(QStringLiteral("folder.wav")));
     for (const char* name : {"b.wav", "A.wav", "SONG.WAV", "c.mp3", "d.wav.txt", "Track.Wav", "sub/x.wav"})
-        touch(QString::fromLatin1(name));
+        touch(QString::fromLatin1(name), "x");
     QVERIFY(QDir::setCurrent(root_));
     form_ = std::make_unique<TForm1>();
     folders_ = form_->findChild<FolderList*>(QStringLiteral("DLB1"));
@@ -83,9 +71,7 @@ void WindowListsTest::init()
 
 void WindowListsTest::cleanup()
 {
-    form_.reset();
-    QDir::setCurrent(startFolder_);
-    dir_.reset();
+    takeDown();
 }
 
 void WindowListsTest::startsAtCurrentFolder()
@@ -196,7 +182,7 @@ void WindowListsTest::selection()
 void WindowListsTest::fileCreatedOnDiskAppearsKeepingSelection()
 {
     files_->selectItem(1); // b.wav
-    touch(QStringLiteral("a0.wav"));
+    touch(QStringLiteral("a0.wav"), "x");
     QTRY_VERIFY(fileNames(files_).contains(QStringLiteral("a0.wav")));
     QCOMPARE(fileNames(files_), (QStringList{"A.wav", "a0.wav", "b.wav", "SONG.WAV", "Track.Wav"}));
     QCOMPARE(files_->selectedPath(), QDir(root_).filePath(QStringLiteral("b.wav")));

@@ -1,6 +1,7 @@
 // The path field of Ctrl+L: typing with folder completion, Enter on a folder,
 // on a file and on a missing path, Esc, leaving it; never a tab stop, and the
 // window's Enter rule does not reach it.
+#include "tests/window/FolderFixture.h"
 #include "ui/widgets/FileList.h"
 #include "ui/widgets/FolderList.h"
 #include "ui/window/TForm1.h"
@@ -18,8 +19,9 @@
 #include <memory>
 
 using namespace marulo;
+using marulo::test::FolderFixture;
 
-class PathEntryTest : public QObject {
+class PathEntryTest : public QObject, private FolderFixture {
     Q_OBJECT
 
 private slots:
@@ -39,26 +41,19 @@ private:
     QLineEdit* openField();
     QString folder() const { return form_->findChild<FolderList*>(QStringLiteral("DLB1"))->directory(); }
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<TForm1> form_;
-    QString root_;
     QString here_;
-    QString startFolder_;
 };
 
 void PathEntryTest::init()
 {
-    startFolder_ = QDir::currentPath();
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    root_ = QDir(dir_->path()).canonicalPath();
+    makeRoot();
+    if (QTest::currentTestFailed())
+        return;
     const QDir root(root_);
     for (const char* name : {"here", "music", "musicals", "Mixes", "other"})
         QVERIFY(root.mkdir(QString::fromLatin1(name)));
-    for (const char* file : {"music/a.wav", "music/b.wav", "music/notes.txt"}) {
-        QFile out(root.filePath(QString::fromLatin1(file)));
-        QVERIFY(out.open(QIODevice::WriteOnly));
-    }
+    for (const char* file : {"music/a.wav", "music/b.wav", "music/notes.txt"})
+        touch(QString::fromLatin1(file));
     here_ = root.filePath(QStringLiteral("here"));
     QVERIFY(QDir::setCurrent(here_));
     form_ = std::make_unique<TForm1>();
@@ -68,9 +63,7 @@ void PathEntryTest::init()
 
 void PathEntryTest::cleanup()
 {
-    form_.reset();
-    QDir::setCurrent(startFolder_);
-    dir_.reset();
+    takeDown();
 }
 
 QLineEdit* PathEntryTest::openField()

@@ -1,5 +1,6 @@
 // The running file's row in the file list, painted at several shares with the
 // row selected and not, read back pixel by pixel.
+#include "tests/window/FolderFixture.h"
 #include "ui/widgets/FileList.h"
 #include "ui/window/TForm1.h"
 
@@ -10,6 +11,7 @@
 #include <QTest>
 
 using namespace marulo;
+using marulo::test::FolderFixture;
 
 namespace {
 
@@ -27,7 +29,7 @@ struct Samples {
 
 } // namespace
 
-class ProgressRowTest : public QObject {
+class ProgressRowTest : public QObject, private FolderFixture {
     Q_OBJECT
 
 private slots:
@@ -42,21 +44,16 @@ private:
     Samples samplesOf(int row) const;
     QString pathOf(const QString& name) const { return QDir(dir_->path()).filePath(name); }
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<TForm1> form_;
     FileList* files_ = nullptr;
-    QString startFolder_;
 };
 
 void ProgressRowTest::init()
 {
-    startFolder_ = QDir::currentPath();
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    for (const char* name : {"a.wav", "b.wav", "c.wav"}) {
-        QFile file(QDir(dir_->path()).filePath(QString::fromLatin1(name)));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
+    makeRoot();
+    if (QTest::currentTestFailed())
+        return;
+    for (const char* name : {"a.wav", "b.wav", "c.wav"})
+        touch(QString::fromLatin1(name));
     QVERIFY(QDir::setCurrent(dir_->path()));
     form_ = std::make_unique<TForm1>();
     files_ = form_->findChild<FileList*>(QStringLiteral("FLB1"));
@@ -68,9 +65,7 @@ void ProgressRowTest::init()
 
 void ProgressRowTest::cleanup()
 {
-    form_.reset();
-    QDir::setCurrent(startFolder_);
-    dir_.reset();
+    takeDown();
 }
 
 Samples ProgressRowTest::samplesOf(int row) const

@@ -3,6 +3,7 @@
 // ends with the status MARULO_XDG_STATUS names. The window runs xdg-open
 // itself, so this works on any platform plugin; ctest also runs it under a
 // virtual X server with the xcb platform (xvfb-run).
+#include "tests/window/FolderFixture.h"
 #include "ui/widgets/FileList.h"
 #include "ui/widgets/FolderList.h"
 #include "ui/window/TForm1.h"
@@ -21,8 +22,9 @@
 #include <memory>
 
 using namespace marulo;
+using marulo::test::FolderFixture;
 
-class ResultsFolderTest : public QObject {
+class ResultsFolderTest : public QObject, private FolderFixture {
     Q_OBJECT
 
 private slots:
@@ -46,11 +48,7 @@ private:
 
     QTemporaryDir bin_;
     QString path_;
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<TForm1> form_;
-    QString root_;
     QString music_;
-    QString startFolder_;
 };
 
 void ResultsFolderTest::initTestCase()
@@ -67,21 +65,19 @@ void ResultsFolderTest::initTestCase()
 
 void ResultsFolderTest::init()
 {
-    startFolder_ = QDir::currentPath();
     // The stand-in first on PATH; the desktop-specific openers are kept out by
     // naming no desktop.
     qputenv("PATH", (bin_.path() + ':' + path_).toLocal8Bit());
     qunsetenv("XDG_CURRENT_DESKTOP");
     qunsetenv("DESKTOP_SESSION");
     QFile::remove(bin_.filePath(QStringLiteral("record")));
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    root_ = QDir(dir_->path()).canonicalPath();
+    makeRoot();
+    if (QTest::currentTestFailed())
+        return;
     music_ = QDir(root_).filePath(QStringLiteral("music"));
     QVERIFY(QDir(root_).mkpath(QStringLiteral("music/Zorvik")));
     QVERIFY(QDir(root_).mkpath(QStringLiteral("empty")));
-    QFile song(QDir(music_).filePath(QStringLiteral("a.wav")));
-    QVERIFY(song.open(QIODevice::WriteOnly));
+    touch(QStringLiteral("music/a.wav"));
     QVERIFY(QDir::setCurrent(music_));
     form_ = std::make_unique<TForm1>();
     form_->show();
@@ -92,9 +88,7 @@ void ResultsFolderTest::init()
 
 void ResultsFolderTest::cleanup()
 {
-    form_.reset();
-    QDir::setCurrent(startFolder_);
-    dir_.reset();
+    takeDown();
 }
 
 QStringList ResultsFolderTest::recorded() const

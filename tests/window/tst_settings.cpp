@@ -238,16 +238,21 @@ void SettingsTest::okWithChangesWritesFile()
     dialog->findChild<QSpinBox*>(QStringLiteral("Jobs"))->setValue(2);
     dialog->findChild<QComboBox*>(QStringLiteral("ExistingResults"))->setCurrentIndex(2);
     dialog->findChild<QCheckBox*>(QStringLiteral("RememberFolder"))->setChecked(true);
+    auto* language = dialog->findChild<QComboBox*>(QStringLiteral("Language"));
+    QCOMPARE(language->currentText(), QString::fromUtf8("日本語"));
+    language->setCurrentIndex(1);
     press(dialog, QDialogButtonBox::Ok);
     QCOMPARE(form_->runPolicy().jobs, 2);
     QCOMPARE(form_->runPolicy().existing, ExistingResults::Number);
-    QCOMPARE(readConf(), QByteArray("[conversion]\nexisting=number\njobs=2\n\n[normalize]\nloudness=-16\nmethod=peak\n"
-                                    "truePeak=-1\n\n[start]\nrememberFolder=true\n"));
+    QCOMPARE(readConf(), QByteArray("[conversion]\nexisting=number\njobs=2\n\n[interface]\nlanguage=en\n\n"
+                                    "[normalize]\nloudness=-16\nmethod=peak\ntruePeak=-1\n\n"
+                                    "[start]\nrememberFolder=true\n"));
 
     // With remember on, the exit notes the folder open then.
     close();
-    QCOMPARE(readConf(), QByteArray("[conversion]\nexisting=number\njobs=2\n\n[normalize]\nloudness=-16\nmethod=peak\n"
-                                    "truePeak=-1\n\n[start]\nlastFolder=") +
+    QCOMPARE(readConf(), QByteArray("[conversion]\nexisting=number\njobs=2\n\n[interface]\nlanguage=en\n\n"
+                                    "[normalize]\nloudness=-16\nmethod=peak\ntruePeak=-1\n\n"
+                                    "[start]\nlastFolder=") +
                              here_.toUtf8() + QByteArray("\nrememberFolder=true\n"));
 }
 

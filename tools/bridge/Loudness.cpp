@@ -1,6 +1,7 @@
 #include "tools/bridge/Loudness.h"
 
 #include "tools/bridge/Arguments.h"
+#include "tools/bridge/ChildProcess.h"
 #include "tools/bridge/ProgressReport.h"
 #include "tools/bridge/Runner.h"
 
@@ -103,22 +104,15 @@ Decoder startDecoder(const std::string& path, unsigned long upsampledRate)
         argv.insert(argv.end(), {"rate", "-v", rate.c_str()});
     argv.push_back(nullptr);
 
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, samples[1], STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, messages[1], STDERR_FILENO);
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    sigset_t none;
-    sigemptyset(&none);
-    posix_spawnattr_setsigmask(&attributes, &none);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
     Decoder decoder{.samples = samples[0], .messages = messages[0]};
-    const int error =
-        posix_spawnp(&decoder.pid, "sox", &actions, &attributes, const_cast<char* const*>(argv.data()), environ);
-    posix_spawnattr_destroy(&attributes);
-    posix_spawn_file_actions_destroy(&actions);
+    int error = 0;
+    {
+        SpawnSettings settings;
+        settings.redirect(samples[1], STDOUT_FILENO);
+        settings.redirect(messages[1], STDERR_FILENO);
+        error = posix_spawnp(&decoder.pid, "sox", settings.actions(), settings.attributes(),
+                             const_cast<char* const*>(argv.data()), environ);
+    }
     close(samples[1]);
     close(messages[1]);
     if (error != 0) {
@@ -131,16 +125,6 @@ Decoder startDecoder(const std::string& path, unsigned long upsampledRate)
                kStatusNotRunnable);
     }
     return decoder;
-}
-
-int waitFor(pid_t pid)
-{
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR)
-            return -1;
-    }
-    return status;
 }
 
 ssize_t readSome(int fd, char* buffer, std::size_t size)

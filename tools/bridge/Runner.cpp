@@ -1,6 +1,7 @@
 #include "tools/bridge/Runner.h"
 
 #include "tools/bridge/Arguments.h"
+#include "tools/bridge/ChildProcess.h"
 #include "tools/bridge/Tags.h"
 #include "tools/bridge/TempOutput.h"
 
@@ -109,17 +110,9 @@ Spawned spawnTool(const Job& job, int reportFd, int reportSlot)
         argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
 
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    SpawnSettings settings;
     if (reportFd >= 0)
-        posix_spawn_file_actions_adddup2(&actions, reportFd, reportSlot);
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    sigset_t none;
-    sigemptyset(&none);
-    posix_spawnattr_setsigmask(&attributes, &none);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
+        settings.redirect(reportFd, reportSlot);
 
     // Held back until the child's id is known, so a stop request cannot slip
     // between the start and the moment it can be forwarded.
@@ -130,26 +123,14 @@ Spawned spawnTool(const Job& job, int reportFd, int reportSlot)
     sigprocmask(SIG_BLOCK, &held, &previous);
 
     Spawned spawned;
-    spawned.error = posix_spawnp(&spawned.pid, job.program.c_str(), &actions, &attributes, argv.data(), environ);
+    spawned.error = posix_spawnp(&spawned.pid, job.program.c_str(), settings.actions(), settings.attributes(),
+                                 argv.data(), environ);
     if (spawned.error == 0)
         g_child = spawned.pid;
     sigprocmask(SIG_SETMASK, &previous, nullptr);
     if (spawned.error == 0 && g_stopSignal != 0)
         kill(spawned.pid, g_stopSignal);
-
-    posix_spawnattr_destroy(&attributes);
-    posix_spawn_file_actions_destroy(&actions);
     return spawned;
-}
-
-int waitFor(pid_t pid)
-{
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR)
-            return -1;
-    }
-    return status;
 }
 
 void writeError(std::string_view text)

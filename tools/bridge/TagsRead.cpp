@@ -98,10 +98,12 @@ Tags readWav(TagLib::IOStream& stream, const std::string& path, TagNotes& notes)
     return tags;
 }
 
-Tags readMpeg(TagLib::IOStream& stream)
+// MPEG and TTA files: the fields TagLib gathers from all their tags, the
+// cover from the ID3v2 tag alone.
+template <class File>
+Tags readWithId3Cover(File& file)
 {
     Tags tags;
-    TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
     if (!file.isValid())
         return tags;
     takeProperties(file.properties(), tags);
@@ -110,16 +112,16 @@ Tags readMpeg(TagLib::IOStream& stream)
     return tags;
 }
 
+Tags readMpeg(TagLib::IOStream& stream)
+{
+    TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
+    return readWithId3Cover(file);
+}
+
 Tags readTta(TagLib::IOStream& stream)
 {
-    Tags tags;
     TagLib::TrueAudio::File file(&stream, false);
-    if (!file.isValid())
-        return tags;
-    takeProperties(file.properties(), tags);
-    if (file.hasID3v2Tag())
-        takeId3Cover(*file.ID3v2Tag(), tags);
-    return tags;
+    return readWithId3Cover(file);
 }
 
 Tags readFlac(TagLib::IOStream& stream)

@@ -1,6 +1,7 @@
 #include "ui/log/LogWindow.h"
 
 #include "launcher/RunLog.h"
+#include "launcher/Translation.h"
 #include "ui/log/BesidePlacement.h"
 #include "ui/log/RunLogModel.h"
 #include "ui/texts/LogTexts.h"
@@ -29,12 +30,12 @@ QString detailsOf(const LogEntry& entry)
 {
     QStringList lines;
     if (!entry.commandText.isEmpty())
-        lines << QString::fromUtf8(LogTexts::DetailCommand) + entry.commandText;
+        lines << Translated("LogTexts", LogTexts::DetailCommand) + entry.commandText;
     if (!entry.converter.isEmpty())
-        lines << (entry.program.isEmpty() ? QString::fromUtf8(LogTexts::DetailProgramNotFound)
-                                          : QString::fromUtf8(LogTexts::DetailProgram) + entry.program);
+        lines << (entry.program.isEmpty() ? Translated("LogTexts", LogTexts::DetailProgramNotFound)
+                                          : Translated("LogTexts", LogTexts::DetailProgram) + entry.program);
     if (!entry.lastOutput.isEmpty()) {
-        lines << QString::fromUtf8(LogTexts::DetailOutput);
+        lines << Translated("LogTexts", LogTexts::DetailOutput);
         for (const QString& line : entry.lastOutput)
             lines << QStringLiteral("  ") + line;
     }
@@ -53,7 +54,7 @@ LogWindow::LogWindow(const RunLog& log, QWidget* owner, std::function<bool()> st
       stopRun_(std::move(stopRun))
 {
     setObjectName(QStringLiteral("LogWindow"));
-    setWindowTitle(QString::fromUtf8(LogTexts::WindowTitle));
+    setWindowTitle(Translated("LogTexts", LogTexts::WindowTitle));
     // Only the main window decides when the program ends.
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(InitialWidth, InitialHeight);
@@ -78,8 +79,8 @@ LogWindow::LogWindow(const RunLog& log, QWidget* owner, std::function<bool()> st
     details_->setFixedHeight(details_->fontMetrics().lineSpacing() * DetailLines + 8);
 
     copy_->setObjectName(QStringLiteral("CopyLog"));
-    copy_->setText(QString::fromUtf8(LogTexts::CopyButton));
-    copy_->setToolTip(QString::fromUtf8(LogTexts::CopyHint));
+    copy_->setText(Translated("LogTexts", LogTexts::CopyButton));
+    copy_->setToolTip(Translated("LogTexts", LogTexts::CopyHint));
     copy_->setAutoDefault(false);
 
     auto* buttons = new QHBoxLayout;

@@ -1,6 +1,7 @@
 #include "ui/log/RunLogModel.h"
 
 #include "launcher/RunLog.h"
+#include "launcher/Translation.h"
 #include "ui/texts/LogTexts.h"
 
 #include <QApplication>
@@ -20,7 +21,7 @@ constexpr const char* Headers[RunLogModel::ColumnCount] = {
 
 QString runningText(const LogEntry& entry)
 {
-    QString text = QString::fromUtf8(LogTexts::Running);
+    QString text = Translated("LogTexts", LogTexts::Running);
     if (entry.percent)
         text += QLatin1Char(' ') + QString::number(*entry.percent, 'f', 1) + QLatin1Char('%');
     return text;
@@ -94,7 +95,7 @@ QVariant RunLogModel::headerData(int section, Qt::Orientation orientation, int r
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
         return {};
-    return QString::fromUtf8(Headers[section]);
+    return Translated("LogTexts", Headers[section]);
 }
 
 void RunLogModel::onAdded()

@@ -2,6 +2,7 @@
 // in the numeric fields E1, E2 and ComB6 first back within the limits.
 #include "ui/rules/KeyRules.h"
 
+#include "launcher/Translation.h"
 #include "ui/controls/Controls.h"
 #include "ui/rules/ChannelTables.h"
 #include "ui/rules/StateApplier.h"
@@ -101,7 +102,7 @@ void SetFieldText(QWidget* field, const QString& text)
 void ReportNotANumber(QWidget* window, const QString& text)
 {
     auto* box = new QMessageBox(QMessageBox::Critical, QString::fromUtf8(FormTexts::ApplicationTitle),
-                                QString::fromUtf8(FormTexts::NotANumber).arg(text), QMessageBox::Ok, window);
+                                Translated("FormTexts", FormTexts::NotANumber).arg(text), QMessageBox::Ok, window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
     box->open();

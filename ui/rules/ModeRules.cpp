@@ -2,6 +2,7 @@
 #include "ui/rules/ModeRules.h"
 
 #include "core/ConverterTable.h"
+#include "launcher/Translation.h"
 #include "ui/controls/Controls.h"
 #include "ui/controls/WindowSettings.h"
 #include "ui/rules/DownmixPair.h"
@@ -42,7 +43,7 @@ const char* ModeRule(const Controls& ui, const ConverterCheck& converterPresent)
     ui.LT4()->setText(QString::fromUtf8(texts.lt4));
     if (texts.cb0) {
         ui.CB0()->setText(QString::fromUtf8(texts.cb0));
-        ui.CB0()->setToolTip(QString::fromUtf8(texts.cb0Hint));
+        ui.CB0()->setToolTip(Translated("FormTexts", texts.cb0Hint));
     }
 
     // 4. The converter in the tool folder captured at activation, not the

@@ -1,5 +1,6 @@
 #include "ui/settings/SettingsDialog.h"
 
+#include "launcher/Translation.h"
 #include "ui/texts/SettingsTexts.h"
 
 #include <QCheckBox>
@@ -40,7 +41,7 @@ QWidget* MakeControl(const SettingDeclaration& setting, const QVariant& value, Q
         break;
     }
     case SettingType::Bool: {
-        auto* box = new QCheckBox(QString::fromUtf8(setting.label), parent);
+        auto* box = new QCheckBox(Translated("SettingDeclarations", setting.label), parent);
         box->setChecked(value.toBool());
         control = box;
         break;
@@ -48,7 +49,7 @@ QWidget* MakeControl(const SettingDeclaration& setting, const QVariant& value, Q
     case SettingType::Choice: {
         auto* combo = new QComboBox(parent);
         for (const SettingChoice& choice : setting.choices)
-            combo->addItem(QString::fromUtf8(choice.label));
+            combo->addItem(Translated("SettingDeclarations", choice.label));
         combo->setCurrentIndex(value.toInt());
         control = combo;
         break;
@@ -69,7 +70,7 @@ QWidget* WithPresets(const SettingDeclaration& setting, QDoubleSpinBox* spin, QW
     auto* presets = new QComboBox(row);
     presets->setObjectName(QString::fromUtf8(setting.name) + QStringLiteral("Presets"));
     for (const SettingChoice& preset : setting.choices)
-        presets->addItem(QString::fromUtf8(preset.label), QString::fromUtf8(preset.word).toDouble());
+        presets->addItem(Translated("SettingDeclarations", preset.label), QString::fromUtf8(preset.word).toDouble());
     presets->setCurrentIndex(-1);
     QObject::connect(presets, &QComboBox::activated, spin,
                      [spin, presets](int index) { spin->setValue(presets->itemData(index).toDouble()); });
@@ -103,7 +104,7 @@ SettingsDialog::SettingsDialog(const UserSettings& current, QWidget* parent) : Q
 {
     using namespace SettingsTexts;
     setObjectName(QStringLiteral("SettingsDialog"));
-    setWindowTitle(QString::fromUtf8(DialogCaption));
+    setWindowTitle(Translated("SettingsTexts", DialogCaption));
 
     auto* form = new QFormLayout;
     for (const SettingDeclaration& setting : SettingDeclarations()) {
@@ -114,20 +115,23 @@ SettingsDialog::SettingsDialog(const UserSettings& current, QWidget* parent) : Q
         if (setting.type == SettingType::Bool)
             form->addRow(control);
         else if (setting.type == SettingType::Double && !setting.choices.empty())
-            form->addRow(QString::fromUtf8(setting.label),
+            form->addRow(Translated("SettingDeclarations", setting.label),
                          WithPresets(setting, static_cast<QDoubleSpinBox*>(control), this));
         else
-            form->addRow(QString::fromUtf8(setting.label), control);
+            form->addRow(Translated("SettingDeclarations", setting.label), control);
         if (setting.hint) {
-            auto* hint = new QLabel(QString::fromUtf8(setting.hint).arg(QThread::idealThreadCount()), this);
+            QString text = Translated("SettingDeclarations", setting.hint);
+            if (text.contains(QLatin1String("%1")))
+                text = text.arg(QThread::idealThreadCount());
+            auto* hint = new QLabel(text, this);
             hint->setObjectName(QString::fromUtf8(setting.name) + QStringLiteral("Hint"));
             form->addRow(QString(), hint);
         }
     }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8(Ok));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8(Cancel));
+    buttons->button(QDialogButtonBox::Ok)->setText(Translated("SettingsTexts", Ok));
+    buttons->button(QDialogButtonBox::Cancel)->setText(Translated("SettingsTexts", Cancel));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -110,9 +110,11 @@ inline constexpr const char* EncodeMask = "*.wav";
 inline constexpr const char* QualityLabel = "Quality";
 inline constexpr const char* QualityLabelMp3 = "Quality(V/q)";
 inline constexpr const char* FlacDecodeCaption = "FLAC -> WAV";
-inline constexpr const char* FlacDecodeHint = QT_TRANSLATE_NOOP("FormTexts", "flac.exe を用いて FLAC -> WAV に変換します。");
+inline constexpr const char* FlacDecodeHint =
+    QT_TRANSLATE_NOOP("FormTexts", "flac.exe を用いて FLAC -> WAV に変換します。");
 inline constexpr const char* TtaDecodeCaption = "TTA -> WAV";
-inline constexpr const char* TtaDecodeHint = QT_TRANSLATE_NOOP("FormTexts", "ttaenc.exe を用いて TTA -> WAV に変換します。");
+inline constexpr const char* TtaDecodeHint =
+    QT_TRANSLATE_NOOP("FormTexts", "ttaenc.exe を用いて TTA -> WAV に変換します。");
 
 // The box that tells the user a value field holds no number.
 inline constexpr const char* NotANumber = QT_TRANSLATE_NOOP("FormTexts", "\"%1\" は数値ではありません。");

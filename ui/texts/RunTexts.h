@@ -2,8 +2,7 @@
 
 // What the run machinery itself writes into the status bar, byte for byte,
 // UTF-8; each begins with one blank like every sentence of the window. The
-// reports at the end of a run live with the conversion's own sentences in
-// core/ConversionTexts.h.
+// reports at the end of a run are worded in launcher/ConversionMessages.cpp.
 // Marked for translation in context "RunTexts"; the marked text is the source
 // the translations look up, so it stays as it is.
 

@@ -1,5 +1,6 @@
 #include "ui/widgets/PathEntry.h"
 
+#include "launcher/Translation.h"
 #include "ui/texts/MenuTexts.h"
 
 #include <QCompleter>
@@ -27,13 +28,13 @@ QString ExpandHome(const QString& text)
 
 PathEntry::PathEntry(QWidget* parent)
     : QLineEdit(parent),
-      missing_(new QLabel(QString::fromUtf8(MenuTexts::PathMissing), this)),
+      missing_(new QLabel(Translated("MenuTexts", MenuTexts::PathMissing), this)),
       folders_(new QStringListModel(this))
 {
     setObjectName(QStringLiteral("PathEntry"));
     // Reached only by its shortcut: never a stop of the window's tab order.
     setFocusPolicy(Qt::ClickFocus);
-    setPlaceholderText(QString::fromUtf8(MenuTexts::PathHint));
+    setPlaceholderText(Translated("MenuTexts", MenuTexts::PathHint));
     missing_->setObjectName(QStringLiteral("PathMissing"));
     QPalette red = missing_->palette();
     red.setColor(QPalette::WindowText, Qt::red);

@@ -24,12 +24,15 @@ void TForm1::runConversion(void (ConversionJob::*press)())
     conversionRunning_ = true;
     {
         FormConversionWindow window(*this, ui);
-        ProcessRunner runner(runLog_, [list = ui.FLB1()](const QString& path, std::optional<double> percent) {
-            if (percent)
-                list->setProgress(path, *percent);
-            else
-                list->clearProgress(path);
-        }, ToolFolder);
+        ProcessRunner runner(
+            runLog_,
+            [list = ui.FLB1()](const QString& path, std::optional<double> percent) {
+                if (percent)
+                    list->setProgress(path, *percent);
+                else
+                    list->clearProgress(path);
+            },
+            ToolFolder);
         LocalFileOperations files;
         // The run keeps the policy of its press.
         ConversionJob job(window, runner, files, heldOptions_, runPolicy_);

@@ -1,5 +1,7 @@
 #include "ui/window/FormConversionWindow.h"
 
+#include "launcher/ConversionMessages.h"
+#include "launcher/Translation.h"
 #include "ui/controls/Controls.h"
 #include "ui/controls/WindowSettings.h"
 #include "ui/texts/RunTexts.h"
@@ -65,20 +67,20 @@ void FormConversionWindow::SelectListedFile(const std::string& path)
         ui_.FLB1()->selectItem(index);
 }
 
-void FormConversionWindow::SetStatusText(const std::string& text)
+void FormConversionWindow::SetStatusText(const ConversionMessage& message)
 {
-    form_.setStatusText(QString::fromStdString(text));
+    form_.setStatusText(ConversionMessageText(message));
 }
 
-void FormConversionWindow::ShowNotice(const std::string& text)
+void FormConversionWindow::ShowNotice(const ConversionMessage& message)
 {
-    form_.showNotice(QString::fromStdString(text));
+    form_.showNotice(ConversionMessageText(message));
 }
 
 void FormConversionWindow::NoteSkipped(const std::string& inputName, const std::string& existingResult)
 {
     form_.runLog().note(QString::fromStdString(inputName),
-                        QString::fromUtf8(RunTexts::SkippedNote) + QString::fromStdString(existingResult));
+                        Translated("RunTexts", RunTexts::SkippedNote) + QString::fromStdString(existingResult));
 }
 
 } // namespace marulo

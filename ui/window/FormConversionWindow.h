@@ -23,8 +23,8 @@ public:
     std::string SelectedPath() override;
     std::vector<std::string> ListedPaths() override;
     void SelectListedFile(const std::string& path) override;
-    void SetStatusText(const std::string& text) override;
-    void ShowNotice(const std::string& text) override;
+    void SetStatusText(const ConversionMessage& message) override;
+    void ShowNotice(const ConversionMessage& message) override;
     void NoteSkipped(const std::string& inputName, const std::string& existingResult) override;
 
 private:

@@ -1,3 +1,4 @@
+#include "launcher/Translation.h"
 #include "ui/texts/FormTexts.h"
 #include "ui/texts/StatusTexts.h"
 #include "ui/widgets/DriveSelector.h"
@@ -213,7 +214,7 @@ void TForm1::makeListsAndButtons(QWidget* p1)
 
     auto* status = Make<QStatusBar>(ui, Ctl::SB1, this);
     status->setSizeGripEnabled(false);
-    status->showMessage(QString::fromUtf8(StatusTexts::LameEncoding));
+    status->showMessage(Translated("StatusTexts", StatusTexts::LameEncoding));
 }
 
 void TForm1::placeControls()
@@ -235,7 +236,7 @@ void TForm1::applyTexts()
     for (const Caption& caption : Captions)
         ApplyCaption(ui.widget(caption.control), QString::fromUtf8(caption.text));
     for (const Hint& hint : Hints)
-        ui.widget(hint.control)->setToolTip(QString::fromUtf8(hint.text));
+        ui.widget(hint.control)->setToolTip(Translated("FormTexts", hint.text));
     for (const FontRow& row : Fonts)
         ApplyValueFont(ui.widget(row.control), row);
 }

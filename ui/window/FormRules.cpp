@@ -1,5 +1,6 @@
 // The window's click and key rules: each hands its controls to the rule in
 // ui/rules and shows the status sentence the rule returns.
+#include "launcher/Translation.h"
 #include "ui/rules/ChannelRules.h"
 #include "ui/rules/DecodeRules.h"
 #include "ui/rules/KeyRules.h"
@@ -14,7 +15,7 @@ namespace {
 void Show(TForm1& form, const char* text)
 {
     if (text)
-        form.setStatusText(QString::fromUtf8(text));
+        form.setStatusText(Translated("StatusTexts", text));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // later start of the program), and the notices it may leave in the status bar.
 #include "ui/window/TForm1.h"
 
+#include "launcher/Translation.h"
 #include "ui/texts/NoticeTexts.h"
 #include "ui/widgets/FileList.h"
 #include "ui/widgets/FolderList.h"
@@ -36,7 +37,7 @@ QString TForm1::noticeText(OpenResult outcome, const QString& path)
     const char* text = outcome == OpenResult::Failed         ? NoticeTexts::CannotOpen
                        : outcome == OpenResult::FileNotShown ? NoticeTexts::FileNotListed
                                                              : nullptr;
-    return text ? QString::fromUtf8(text).arg(QDir::toNativeSeparators(path)) : QString();
+    return text ? Translated("NoticeTexts", text).arg(QDir::toNativeSeparators(path)) : QString();
 }
 
 } // namespace marulo

@@ -1,4 +1,5 @@
 #include "core/WorkPaths.h"
+#include "launcher/Translation.h"
 #include "ui/texts/MenuTexts.h"
 #include "ui/widgets/PathEntry.h"
 #include "ui/window/DropCatcher.h"
@@ -25,7 +26,7 @@ QString resultsFolderName()
 
 QAction* addEntry(QMenu* menu, const char* text, const char* name)
 {
-    QAction* action = menu->addAction(QString::fromUtf8(text));
+    QAction* action = menu->addAction(Translated("MenuTexts", text));
     action->setObjectName(QLatin1String(name));
     return action;
 }
@@ -76,7 +77,7 @@ QString TForm1::resultsFolder() const
 void TForm1::openResultsFolder()
 {
     if (!QFileInfo(resultsFolder()).isDir()) {
-        showNotice(QString::fromUtf8(MenuTexts::ResultsFolderMissing).arg(resultsFolderName()));
+        showNotice(Translated("MenuTexts", MenuTexts::ResultsFolderMissing).arg(resultsFolderName()));
         return;
     }
     showInFileManager(resultsFolder());
@@ -86,7 +87,7 @@ void TForm1::openResultsFolder()
 void TForm1::showInFileManager(const QString& folder)
 {
     ShowInFileManager(folder, this, [this, folder] {
-        showNotice(QString::fromUtf8(MenuTexts::DesktopOpenFailed).arg(QDir::toNativeSeparators(folder)));
+        showNotice(Translated("MenuTexts", MenuTexts::DesktopOpenFailed).arg(QDir::toNativeSeparators(folder)));
     });
 }
 

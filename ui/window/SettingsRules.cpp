@@ -1,3 +1,4 @@
+#include "launcher/Translation.h"
 #include "ui/settings/SettingsDialog.h"
 #include "ui/texts/SettingsTexts.h"
 #include "ui/window/TForm1.h"
@@ -47,7 +48,7 @@ void TForm1::applySettings(const UserSettings& chosen)
     settings_ = chosen;
     setRunPolicy(settings_.policy);
     if (!SaveSettings(settings_, settingsPath_))
-        showNotice(QString::fromUtf8(SettingsTexts::SaveFailed));
+        showNotice(Translated("SettingsTexts", SettingsTexts::SaveFailed));
 }
 
 // Only where no control is: a right click on a label or a frame reaches the
@@ -59,7 +60,7 @@ void TForm1::showFreeAreaMenu(const QPoint& position)
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("FreeAreaMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(QString::fromUtf8(SettingsTexts::MenuEntry), this, &TForm1::openSettings);
+    menu->addAction(Translated("SettingsTexts", SettingsTexts::MenuEntry), this, &TForm1::openSettings);
     menu->popup(ui.P1()->mapToGlobal(position));
 }
 

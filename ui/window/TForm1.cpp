@@ -3,6 +3,7 @@
 #include "core/ConverterTable.h"
 #include "core/ToolPath.h"
 #include "launcher/ToolLauncher.h"
+#include "launcher/Translation.h"
 #include "ui/log/LogWindow.h"
 #include "ui/texts/RunTexts.h"
 #include "ui/texts/StatusTexts.h"
@@ -122,14 +123,14 @@ void TForm1::FormActivate()
     ToolFolder = ui.DLB1()->directory();
     ToolFolderRoot = QString::fromStdString(::marulo::ToolFolderRoot(toUtf8(ToolFolder)));
     if (!ConverterPresent(NormalizerExecutable)) {
-        setStatusText(QString::fromUtf8(StatusTexts::NormalizeNotFound));
+        setStatusText(Translated("StatusTexts", StatusTexts::NormalizeNotFound));
         return;
     }
     if (!ConverterPresent(ConverterOf(EncodeMode::Mp3).checkedFile)) {
-        setStatusText(QString::fromUtf8(StatusTexts::LameNotFound));
+        setStatusText(Translated("StatusTexts", StatusTexts::LameNotFound));
         return;
     }
-    setStatusText(QString::fromUtf8(StatusTexts::LameEncoding));
+    setStatusText(Translated("StatusTexts", StatusTexts::LameEncoding));
 }
 
 bool TForm1::ConverterPresent(std::string_view fileName) const
@@ -172,7 +173,7 @@ void TForm1::closeEvent(QCloseEvent* event)
     // click was taken, and how to end it sooner.
     if (conversionRunning_) {
         closeRequested_ = true;
-        showNotice(QString::fromUtf8(RunTexts::CloseAfterRun));
+        showNotice(Translated("RunTexts", RunTexts::CloseAfterRun));
         event->ignore();
         return;
     }

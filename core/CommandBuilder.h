@@ -2,6 +2,7 @@
 
 #include "core/CommandLine.h"
 #include "core/EncoderPrefixes.h"
+#include "core/LoudnessLevel.h"
 
 #include <optional>
 #include <string>
@@ -17,6 +18,7 @@ struct EncoderOptions {
     // The mode of the last press: its encoder and command form go with the
     // prefix, whatever mode the user chooses while the run goes on.
     EncodeMode PressMode = EncodeMode::Mp3;
+    NormalizeLevel Level; // set by the press from the run policy; Peak reads NormalizeOption
 };
 
 // Rebuilds NormalizeOption and PressMode always; EncoderPrefix and OutputExtension in every

@@ -30,9 +30,29 @@ void ConversionJob::BuildOptions()
     BuildEncoderPrefix(window_.TakeSettings(), options_);
 }
 
+// The level of the press's normalise steps, from the run policy. The files of
+// an album run wait for the gain of its measuring step; a press that measures
+// no album (one file, or "Normalize" off or decoding on at the press while the
+// switch may be turned on later) brings each file to the target on its own,
+// so no file is ever normalised with a guessed gain.
+void ConversionJob::ChooseLevel(bool album)
+{
+    const LoudnessPolicy& loudness = policy_.loudness;
+    NormalizeLevel& level = options_.Level;
+    level = {};
+    if (loudness.method == NormalizeMethod::Peak)
+        return;
+    level.kind = NormalizeLevel::Kind::Loudness;
+    level.target = loudness.target;
+    level.ceiling = loudness.ceiling;
+    if (album && MeasuresAlbum())
+        level.kind = NormalizeLevel::Kind::Gain;
+}
+
 void ConversionJob::ConvertSelectedFile()
 {
     BuildOptions();
+    ChooseLevel(false);
     const std::string baseFolder = BaseFolder(window_.OpenedFolder());
     const std::string inputPath = window_.SelectedPath();
     if (inputPath.empty()) {
@@ -50,6 +70,7 @@ void ConversionJob::ConvertSelectedFile()
 void ConversionJob::ConvertListedFiles()
 {
     BuildOptions();
+    ChooseLevel(true);
     const std::string baseFolder = BaseFolder(window_.OpenedFolder());
     // The files of the press: the user may open another folder or switch the
     // list's mask while a converter runs, and the walk must neither skip nor
@@ -85,6 +106,51 @@ void ConversionJob::Begin(const std::vector<std::string>& paths, const std::stri
     summary_.files = static_cast<int>(paths.size());
     followSelection_ = followSelection;
     finished_ = false;
+    if (options_.Level.kind == NormalizeLevel::Kind::Gain)
+        MeasureAlbum();
+    else
+        Advance();
+}
+
+// The files the press would normalise: all of them while "Normalize" is on
+// and decoding off, the switches as they stand at the press.
+bool ConversionJob::MeasuresAlbum() const
+{
+    return policy_.loudness.method == NormalizeMethod::Album && window_.Normalize() && !window_.Decode();
+}
+
+void ConversionJob::MeasureAlbum()
+{
+    measure_ = std::make_unique<AlbumMeasure>(files_, baseFolder_);
+    std::vector<std::string> paths;
+    paths.reserve(fileRuns_.size());
+    for (const FileRun& file : fileRuns_)
+        paths.push_back(file.path);
+    std::optional<StepStart> step = measure_->Prepare(paths);
+    if (!step) {
+        measureFailed_ = true;
+        Finish();
+        return;
+    }
+    step->id = nextStepId_++;
+    const int id = step->id;
+    runner_.Start(*step, [this, id](const RunOutcome& outcome) { AlbumMeasured(id, outcome); });
+}
+
+// With the gain known the files start, as many at once as the policy allows.
+void ConversionJob::AlbumMeasured(int id, const RunOutcome& outcome)
+{
+    const RunOutcome verdict = measure_->Finish(outcome, policy_.loudness);
+    if (verdict.succeeded())
+        runner_.Noted(id, measure_->note());
+    runner_.Ended(id, verdict);
+    options_.Level.gain = measure_->gain();
+    measure_.reset();
+    if (!verdict.succeeded() && !stopping_) {
+        measureFailed_ = true;
+        Finish();
+        return;
+    }
     Advance();
 }
 
@@ -149,6 +215,10 @@ void ConversionJob::RunNextStep(std::size_t index)
 void ConversionJob::StepEnded(std::size_t index, int id, const RunOutcome& outcome)
 {
     const RunOutcome verdict = fileRuns_[index].steps->Finish(outcome);
+    // The log keeps the gain a loudness or album step applied to the file.
+    if (verdict.succeeded() && options_.Level.kind != NormalizeLevel::Kind::Peak)
+        if (const std::string gain = AppliedGain(outcome.lastOutput); !gain.empty())
+            runner_.Noted(id, gain);
     runner_.Ended(id, verdict);
     RunNextStep(index);
     Advance();
@@ -204,6 +274,7 @@ void ConversionJob::Finish()
     fileRuns_.clear();
     next_ = 0;
     stopping_ = false;
+    measureFailed_ = false;
     if (onFinished_)
         onFinished_();
 }
@@ -214,6 +285,11 @@ void ConversionJob::Report()
     message.files = summary_.files;
     message.converted = summary_.converted;
     message.failed = summary_.failed;
+    if (measureFailed_) {
+        message.id = ConversionMessage::Id::AlbumMeasureFailed;
+        window_.ShowNotice(message);
+        return;
+    }
     if (summary_.stopped) {
         message.id = ConversionMessage::Id::Stopped;
         window_.ShowNotice(message);

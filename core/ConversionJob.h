@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/AlbumMeasure.h"
 #include "core/CommandBuilder.h"
 #include "core/ConversionWindow.h"
 #include "core/FileNames.h"
@@ -57,6 +58,10 @@ private:
     struct FileRun;
 
     void BuildOptions();
+    void ChooseLevel(bool album);
+    bool MeasuresAlbum() const;
+    void MeasureAlbum();
+    void AlbumMeasured(int id, const RunOutcome& outcome);
     void MakeWorkFolder(const std::string& baseFolder);
     void Begin(const std::vector<std::string>& paths, const std::string& baseFolder, bool followSelection);
     void Advance();
@@ -86,6 +91,10 @@ private:
     std::size_t firstFailed_ = 0; // valid while summary_.failed > 0
     RunSummary summary_;
     std::function<void()> onFinished_;
+    // An album run's measuring step, before its first file; the run ends
+    // without a file when it fails.
+    std::unique_ptr<AlbumMeasure> measure_;
+    bool measureFailed_ = false;
     // Guards against a runner that reports a step's end from inside Start().
     bool advancing_ = false;
 };

@@ -9,12 +9,13 @@ namespace marulo {
 // user's language (launcher/ConversionMessages.h).
 struct ConversionMessage {
     enum class Id {
-        NoFileSelected, // Single Encode with no file chosen
-        NoFileInFolder, // ALL Encode with an empty list
-        StepFailed,     // one file failed: converter, fileName, reason
-        SomeFailed,     // several failed: files, failed, then the first as StepFailed
-        Stopped,        // the user stopped the run: files, converted, failed
-        ResultExists,   // Single Encode left the file alone: its result is there
+        NoFileSelected,     // Single Encode with no file chosen
+        NoFileInFolder,     // ALL Encode with an empty list
+        StepFailed,         // one file failed: converter, fileName, reason
+        SomeFailed,         // several failed: files, failed, then the first as StepFailed
+        Stopped,            // the user stopped the run: files, converted, failed
+        ResultExists,       // Single Encode left the file alone: its result is there
+        AlbumMeasureFailed, // the album's loudness was not measured: no file was converted
     };
 
     Id id = Id::NoFileSelected;

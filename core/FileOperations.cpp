@@ -1,6 +1,7 @@
 #include "core/FileOperations.h"
 
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 
 #ifndef _WIN32
@@ -50,6 +51,14 @@ void LocalFileOperations::RenameFile(const std::string& from, const std::string&
     const std::filesystem::path target = FromUtf8(to);
     if (!std::filesystem::exists(std::filesystem::symlink_status(target, ignored)))
         std::filesystem::rename(FromUtf8(from), target, ignored);
+}
+
+bool LocalFileOperations::WriteFile(const std::string& path, const std::string& contents)
+{
+    std::ofstream out(FromUtf8(path), std::ios::binary | std::ios::trunc);
+    out << contents;
+    out.close();
+    return static_cast<bool>(out);
 }
 
 #ifndef _WIN32

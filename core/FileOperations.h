@@ -33,6 +33,10 @@ public:
     virtual void RenameFile(const std::string& from, const std::string& to) = 0;
     // One read of the file system; a path that cannot be read counts as absent.
     virtual FileState Stat(const std::string& path) = 0;
+    // A small file of the program's own (a list for a converter), replacing
+    // one of that name. False when it could not be written; a file system
+    // that writes nothing itself says so.
+    virtual bool WriteFile(const std::string& /*path*/, const std::string& /*contents*/) { return false; }
 };
 
 // The real file system; paths are UTF-8.
@@ -43,6 +47,7 @@ public:
     void RemoveEmptyFolder(const std::string& path) override;
     void RenameFile(const std::string& from, const std::string& to) override;
     FileState Stat(const std::string& path) override;
+    bool WriteFile(const std::string& path, const std::string& contents) override;
 };
 
 } // namespace marulo

@@ -1,6 +1,7 @@
 #include "core/FileSteps.h"
 
 #include "core/ConverterTable.h"
+#include "core/LoudnessLevel.h"
 #include "core/NumberedNames.h"
 #include "core/StepResult.h"
 #include "core/WorkPaths.h"
@@ -79,7 +80,7 @@ std::optional<Step> FileSteps::Begin()
         const std::string workWav = WorkWavPath(names_.BaseFolder, names_.Stem3);
         const std::string output = EncoderRuns() ? IntermediateName(workWav) : ResultName(workWav);
         stage_ = Stage::Normalising;
-        return Prepare(BuildNormalizeCommand(options_.NormalizeOption, output, names_.InputPath), output);
+        return Prepare(BuildLevelCommand(options_.Level, options_.NormalizeOption, output, names_.InputPath), output);
     }
     return Encode();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/LoudnessPolicy.h"
+
 namespace marulo {
 
 // What the user's settings file may change about a run; the defaults are the
@@ -11,8 +13,19 @@ enum class ExistingResults {
 };
 
 struct RunPolicy {
+    // Written out so that a policy may still be given as {jobs, existing}
+    // with the loudness left as it is by default.
+    RunPolicy(int jobsAtOnce = 1, ExistingResults whenExisting = ExistingResults::Overwrite,
+              LoudnessPolicy normalizing = {})
+        : jobs(jobsAtOnce),
+          existing(whenExisting),
+          loudness(normalizing)
+    {
+    }
+
     int jobs = 1; // files converted at once by "ALL Encode"
     ExistingResults existing = ExistingResults::Overwrite;
+    LoudnessPolicy loudness;
 
     bool operator==(const RunPolicy&) const = default;
 };

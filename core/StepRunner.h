@@ -35,6 +35,10 @@ public:
     // after the result check (a "succeeded" converter without a result is
     // NoResult). For the log; called before the run goes on.
     virtual void Ended(int id, const RunOutcome& verdict) = 0;
+    // What the run learnt from a step that succeeded, for the log beside its
+    // outcome: "gain -7.3 dB", the gain a loudness step applied. Called
+    // before Ended(); most steps have none.
+    virtual void Noted(int /*id*/, const std::string& /*note*/) {}
     // Ends every running converter as soon as it can; starts nothing.
     virtual void StopAll() = 0;
 };

@@ -26,6 +26,8 @@ constexpr const char* StoppedWithFailures =
     QT_TRANSLATE_NOOP("ConversionMessages", " 変換を中止しました。%1 件中 %2 件を変換し、%3 件が失敗しました。");
 constexpr const char* ResultExists =
     QT_TRANSLATE_NOOP("ConversionMessages", " 変換先に同じ名前のファイルがあるため、変換しませんでした。");
+constexpr const char* AlbumMeasureFailed =
+    QT_TRANSLATE_NOOP("ConversionMessages", " アルバムの音量を測定できなかったため、変換しませんでした。");
 
 QString Text(const char* text)
 {
@@ -64,6 +66,8 @@ QString ConversionMessageText(const ConversionMessage& message)
         return Text(Stopped).arg(QString::number(message.files), QString::number(message.converted));
     case Id::ResultExists:
         return Text(ResultExists);
+    case Id::AlbumMeasureFailed:
+        return Text(AlbumMeasureFailed);
     }
     return {};
 }

@@ -2,12 +2,17 @@
 
 #include "launcher/ConverterProcess.h"
 #include "launcher/RunLog.h"
+#include "launcher/Translation.h"
 
 #include <QDateTime>
+#include <QtGlobal>
 
 namespace marulo {
 
 namespace {
+
+// The one step that belongs to no file: an album run's measuring step.
+constexpr const char* AlbumMeasure = QT_TRANSLATE_NOOP("ProcessRunner", "(アルバムの音量測定)");
 
 QStringList Lines(const std::vector<std::string>& lines)
 {
@@ -42,7 +47,8 @@ void ProcessRunner::Start(const StepStart& step, Done done)
 
     LogEntry logged;
     logged.started = QDateTime::currentDateTime();
-    logged.file = QString::fromStdString(step.inputName);
+    logged.file =
+        step.inputName.empty() ? Translated("ProcessRunner", AlbumMeasure) : QString::fromStdString(step.inputName);
     logged.index = step.index;
     logged.count = step.count;
     logged.converter = QString::fromStdString(step.converter);
@@ -65,13 +71,22 @@ void ProcessRunner::Ended(int id, const RunOutcome& verdict)
     if (found == running_.end())
         return;
     Running& step = found->second;
-    log_.finish(step.logId, QString::fromStdString(LogWording(verdict)), !verdict.succeeded(),
+    QString outcome = QString::fromStdString(LogWording(verdict));
+    if (!step.note.isEmpty())
+        outcome += QLatin1String(", ") + step.note;
+    log_.finish(step.logId, outcome, !verdict.succeeded(),
                 verdict.succeeded() ? QStringList() : Lines(verdict.lastOutput));
     progress_(step.inputPath, std::nullopt);
     // Ended() is reached from inside the process's own report: it goes once
     // that report has returned.
     step.process.release()->deleteLater();
     running_.erase(found);
+}
+
+void ProcessRunner::Noted(int id, const std::string& note)
+{
+    if (const auto found = running_.find(id); found != running_.end())
+        found->second.note = QString::fromStdString(note);
 }
 
 void ProcessRunner::StopAll()

@@ -30,6 +30,7 @@ public:
 
     void Start(const StepStart& step, Done done) override;
     void Ended(int id, const RunOutcome& verdict) override;
+    void Noted(int id, const std::string& note) override;
     void StopAll() override;
 
 private:
@@ -37,6 +38,7 @@ private:
         std::unique_ptr<ConverterProcess> process;
         qint64 logId = 0;
         QString inputPath;
+        QString note; // follows the outcome in the log: "succeeded, gain -7.3 dB"
     };
 
     RunLog& log_;

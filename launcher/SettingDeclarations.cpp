@@ -28,6 +28,20 @@ constexpr SettingChoice LanguageChoices[] = {
     {"en", "English"},
 };
 
+// In the order of NormalizeMethod.
+constexpr SettingChoice NormalizeChoices[] = {
+    {"peak", QT_TRANSLATE_NOOP("SettingDeclarations", "ピーク (E1 の値)")},
+    {"loudness", QT_TRANSLATE_NOOP("SettingDeclarations", "ラウドネス (ファイルごと)")},
+    {"album", QT_TRANSLATE_NOOP("SettingDeclarations", "ラウドネス (アルバム全体)")},
+};
+
+// The targets in use, offered beside the target's own field.
+constexpr SettingChoice LoudnessPresets[] = {
+    {"-23", QT_TRANSLATE_NOOP("SettingDeclarations", "-23 LUFS (EBU R128 放送)")},
+    {"-16", QT_TRANSLATE_NOOP("SettingDeclarations", "-16 LUFS (ポッドキャスト)")},
+    {"-14", QT_TRANSLATE_NOOP("SettingDeclarations", "-14 LUFS (配信サービス)")},
+};
+
 // clang-format off
 const SettingDeclaration Declarations[] = {
     {"conversion", "jobs", SettingType::Int, "1", 1, 0, 4, {},
@@ -39,6 +53,19 @@ const SettingDeclaration Declarations[] = {
      QT_TRANSLATE_NOOP("SettingDeclarations", "変換後のファイルが既にある時"), nullptr, "ExistingResults",
      [](const UserSettings& s) { return QVariant(static_cast<int>(s.policy.existing)); },
      [](UserSettings& s, const QVariant& v) { s.policy.existing = static_cast<ExistingResults>(v.toInt()); }},
+    {"normalize", "method", SettingType::Choice, "peak", 0, 0, 0, NormalizeChoices,
+     QT_TRANSLATE_NOOP("SettingDeclarations", "ノーマライズの方法"), nullptr, "NormalizeMethod",
+     [](const UserSettings& s) { return QVariant(static_cast<int>(s.policy.loudness.method)); },
+     [](UserSettings& s, const QVariant& v) { s.policy.loudness.method = static_cast<NormalizeMethod>(v.toInt()); }},
+    // The normaliser takes a target above -70 and below 0 LUFS.
+    {"normalize", "loudness", SettingType::Double, "-16", -69.9, -0.1, 0, LoudnessPresets,
+     QT_TRANSLATE_NOOP("SettingDeclarations", "目標のラウドネス (LUFS)"), nullptr, "LoudnessTarget",
+     [](const UserSettings& s) { return QVariant(s.policy.loudness.target); },
+     [](UserSettings& s, const QVariant& v) { s.policy.loudness.target = v.toDouble(); }},
+    {"normalize", "truePeak", SettingType::Double, "-1", -9, 0, 0, {},
+     QT_TRANSLATE_NOOP("SettingDeclarations", "トゥルーピークの上限 (dBTP)"), nullptr, "TruePeakCeiling",
+     [](const UserSettings& s) { return QVariant(s.policy.loudness.ceiling); },
+     [](UserSettings& s, const QVariant& v) { s.policy.loudness.ceiling = v.toDouble(); }},
     {"start", "rememberFolder", SettingType::Bool, "false", 0, 0, 0, {},
      QT_TRANSLATE_NOOP("SettingDeclarations", "前回開いていたフォルダで起動する"), nullptr, "RememberFolder",
      [](const UserSettings& s) { return QVariant(s.rememberFolder); },

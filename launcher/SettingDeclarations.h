@@ -30,6 +30,7 @@ struct SettingDeclaration {
     double lower = 0;        // Int, Double: the allowed range
     double upper = 0;
     int upperPerProcessor = 0; // more than 0: the upper bound is this many per processor
+    // Choice: its words. Double: presets the dialog offers beside the field.
     std::span<const SettingChoice> choices = {};
     const char* label = nullptr; // nullptr: not shown in the settings dialog
     const char* hint = nullptr;  // a line under the row; %1 is the processor count

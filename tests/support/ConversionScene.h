@@ -24,7 +24,8 @@ public:
         for (const char* name :
              {"MARULO_STANDIN_SLEEP_MS", "MARULO_STANDIN_GATE", "MARULO_STANDIN_FAIL", "MARULO_STANDIN_FAIL_MATCH",
               "MARULO_STANDIN_CRASH", "MARULO_STANDIN_CHATTER", "MARULO_STANDIN_PROGRESS", "MARULO_STANDIN_PARTIAL",
-              "MARULO_STANDIN_TERM", "MARULO_STANDIN_CHILD", "MARULO_STANDIN_FAULT", "MARULO_STANDIN_MATCH"})
+              "MARULO_STANDIN_TERM", "MARULO_STANDIN_CHILD", "MARULO_STANDIN_FAULT", "MARULO_STANDIN_MATCH",
+              "MARULO_STANDIN_MEASURE"})
             qunsetenv(name);
         log = root.filePath("standin.log");
         gate = root.filePath("gate");

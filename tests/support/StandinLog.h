@@ -19,6 +19,7 @@ struct StandinRun {
     qint64 pid = 0;
     qint64 childPid = 0; // MARULO_STANDIN_CHILD
     bool termIgnored = false;
+    QStringList listed; // the paths of the list "normalize.exe --measure" read
 
     QString inputOf() const;  // the argument the converter read
     QString outputOf() const; // the argument after "-o" / "-of", or the last one
@@ -83,6 +84,8 @@ inline QList<StandinRun> ReadStandinLog(const QString& path)
             RunOf(runs, words.value(1).toLongLong()).childPid = words.value(0).toLongLong();
         } else if (kind == "term") {
             RunOf(runs, words.value(1).toLongLong()).termIgnored = true;
+        } else if (kind == "listed") {
+            runs.last().listed << Unescape(rest);
         } else if (kind == "crash") {
             RunOf(runs, words.value(1).toLongLong()).crashed = true;
         }

@@ -22,6 +22,10 @@
 //   MARULO_STANDIN_FAULT       "name=silent" exit 0 writing nothing,
 //                              "name=half" write half the output and exit 1,
 //                              "name=empty" leave an empty output and exit 0
+//   MARULO_STANDIN_MEASURE     the line "normalize.exe --measure" prints, by
+//                              default "integrated -20.0 LUFS true-peak -3.00 dBTP"
+// "normalize.exe -l" and "-g" end with "gain G dB" on standard error, as the
+// bridge's do (G is the -g value, 4.00 for -l).
 //
 // Log record, one line each, every value escaped (\\, \n, \r, \t):
 //   start <name> <steady ns> <realtime ns>
@@ -31,6 +35,7 @@
 //   child <process id> <pid>  the child of MARULO_STANDIN_CHILD
 //   term <name> <pid>         SIGTERM arrived and is ignored
 //   crash <name> <pid>
+//   listed <path>             once per line of the list "--measure --list" reads
 //   end <name> <steady ns> <realtime ns> <status> <pid>
 // Converters running at once write their records in between each other's:
 // the later records name the process they belong to.
@@ -272,6 +277,33 @@ void PrintProgress(const std::string& setting)
     }
 }
 
+bool HasArg(const std::string& wanted)
+{
+    for (const std::string& arg : args)
+        if (arg == wanted)
+            return true;
+    return false;
+}
+
+// "--measure --list FILE": notes what the list names and prints the loudness.
+int Measure()
+{
+    bool found = false;
+    const std::string listPath = IndexAfter("--list", &found);
+    std::ifstream list(listPath);
+    if (!found || !list) {
+        std::fprintf(stderr, "normalize.exe: cannot read the list\n");
+        return Finish(2);
+    }
+    std::string record;
+    for (std::string line; std::getline(list, line);)
+        record += "listed " + Escape(line) + "\n";
+    AppendLog(record);
+    const char* line = std::getenv("MARULO_STANDIN_MEASURE");
+    std::printf("%s\n", line && *line ? line : "integrated -20.0 LUFS true-peak -3.00 dBTP");
+    return Finish(0);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -353,6 +385,8 @@ int main(int argc, char** argv)
         }
     }
 
+    if (name == "normalize.exe" && HasArg("--measure"))
+        return Measure();
     if (fault == "silent") {
         std::printf("%s: done (but wrote nothing)\n", name.c_str());
         return Finish(0);
@@ -382,5 +416,11 @@ int main(int argc, char** argv)
     if (!out)
         return Finish(3);
     std::printf("%s: wrote %s\n", name.c_str(), output.c_str());
+    if (name == "normalize.exe" && (HasArg("-l") || HasArg("-g"))) {
+        bool found = false;
+        const std::string gain = IndexAfter("-g", &found);
+        std::fflush(stdout);
+        std::fprintf(stderr, "gain %s dB\n", found ? gain.c_str() : "4.00");
+    }
     return Finish(0);
 }

@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -41,6 +42,7 @@ private slots:
     void fileRead();
     void okWithChangesWritesFile();
     void cancelKeepsEverything();
+    void loudnessRows();
     void unwritableFolderIsReported();
     void unusableFileOnSave_data();
     void unusableFileOnSave();
@@ -248,11 +250,13 @@ void SettingsTest::okWithChangesWritesFile()
     QCOMPARE(form_->runPolicy().jobs, 2);
     QCOMPARE(form_->runPolicy().existing, ExistingResults::Number);
     QCOMPARE(readConf(), QByteArray("[conversion]\nexisting=number\njobs=2\n\n[interface]\nlanguage=en\n\n"
+                                    "[normalize]\nloudness=-16\nmethod=peak\ntruePeak=-1\n\n"
                                     "[start]\nrememberFolder=true\n"));
 
     // With remember on, the exit notes the folder open then.
     close();
     QCOMPARE(readConf(), QByteArray("[conversion]\nexisting=number\njobs=2\n\n[interface]\nlanguage=en\n\n"
+                                    "[normalize]\nloudness=-16\nmethod=peak\ntruePeak=-1\n\n"
                                     "[start]\nlastFolder=") +
                              here_.toUtf8() + QByteArray("\nrememberFolder=true\n"));
 }
@@ -268,6 +272,28 @@ void SettingsTest::cancelKeepsEverything()
     QCOMPARE(form_->runPolicy().jobs, 1);
     close();
     QVERIFY(!QFile::exists(confPath()));
+}
+
+// The method, a target chosen from its presets, and the ceiling reach the
+// run policy and the file.
+void SettingsTest::loudnessRows()
+{
+    writeConf("[normalize]\nloudness=-20\n");
+    startWindow();
+    QDialog* dialog = openDialog();
+    QVERIFY(dialog);
+    auto* target = dialog->findChild<QDoubleSpinBox*>(QStringLiteral("LoudnessTarget"));
+    QVERIFY(target);
+    QCOMPARE(target->value(), -20.0);
+    dialog->findChild<QComboBox*>(QStringLiteral("NormalizeMethod"))->setCurrentIndex(2);
+    auto* presets = dialog->findChild<QComboBox*>(QStringLiteral("LoudnessTargetPresets"));
+    QCOMPARE(presets->count(), 3);
+    QTest::keyClick(presets, Qt::Key_Down); // the first preset, as the user picks it
+    QCOMPARE(target->value(), -23.0);
+    dialog->findChild<QDoubleSpinBox*>(QStringLiteral("TruePeakCeiling"))->setValue(-2.5);
+    press(dialog, QDialogButtonBox::Ok);
+    QCOMPARE(form_->runPolicy().loudness, (LoudnessPolicy{NormalizeMethod::Album, -23, -2.5}));
+    QVERIFY(readConf().contains("[normalize]\nloudness=-23\nmethod=album\ntruePeak=-2.5\n"));
 }
 
 void SettingsTest::unwritableFolderIsReported()

@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -61,6 +62,25 @@ QWidget* MakeControl(const SettingDeclaration& setting, const QVariant& value, Q
     return control;
 }
 
+// A number with presets: its field, and beside it a list whose choice fills
+// the field in. The list says nothing of its own, so it shows no choice.
+QWidget* WithPresets(const SettingDeclaration& setting, QDoubleSpinBox* spin, QWidget* parent)
+{
+    auto* row = new QWidget(parent);
+    auto* presets = new QComboBox(row);
+    presets->setObjectName(QString::fromUtf8(setting.name) + QStringLiteral("Presets"));
+    for (const SettingChoice& preset : setting.choices)
+        presets->addItem(Translated("SettingDeclarations", preset.label), QString::fromUtf8(preset.word).toDouble());
+    presets->setCurrentIndex(-1);
+    QObject::connect(presets, &QComboBox::activated, spin,
+                     [spin, presets](int index) { spin->setValue(presets->itemData(index).toDouble()); });
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(spin);
+    layout->addWidget(presets);
+    return row;
+}
+
 QVariant ValueOf(const SettingDeclaration& setting, const QWidget* control)
 {
     switch (setting.type) {
@@ -94,6 +114,9 @@ SettingsDialog::SettingsDialog(const UserSettings& current, QWidget* parent) : Q
         rows_.emplace_back(&setting, control);
         if (setting.type == SettingType::Bool)
             form->addRow(control);
+        else if (setting.type == SettingType::Double && !setting.choices.empty())
+            form->addRow(Translated("SettingDeclarations", setting.label),
+                         WithPresets(setting, static_cast<QDoubleSpinBox*>(control), this));
         else
             form->addRow(Translated("SettingDeclarations", setting.label), control);
         if (setting.hint) {

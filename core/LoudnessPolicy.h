@@ -1,0 +1,19 @@
+#pragma once
+
+namespace marulo {
+
+// How "Normalize" levels a file. Peak is the window's own E1 level; the other
+// two bring what one hears to a loudness target (EBU R128), one file at a time
+// or an album as a whole, with one linear gain that keeps the true peak at or
+// below the ceiling.
+enum class NormalizeMethod { Peak, Loudness, Album };
+
+struct LoudnessPolicy {
+    NormalizeMethod method = NormalizeMethod::Peak;
+    double target = -16; // LUFS
+    double ceiling = -1; // dBTP
+
+    bool operator==(const LoudnessPolicy&) const = default;
+};
+
+} // namespace marulo

@@ -78,6 +78,10 @@
         <source> 変換先に同じ名前のファイルがあるため、変換しませんでした。</source>
         <translation> Not converted: a file of that name is already among the results.</translation>
     </message>
+    <message>
+        <source> アルバムの音量を測定できなかったため、変換しませんでした。</source>
+        <translation> The album&apos;s loudness could not be measured, so nothing was converted.</translation>
+    </message>
 </context>
 <context>
     <name>FormTexts</name>
@@ -324,6 +328,13 @@
     </message>
 </context>
 <context>
+    <name>ProcessRunner</name>
+    <message>
+        <source>(アルバムの音量測定)</source>
+        <translation>(album loudness measurement)</translation>
+    </message>
+</context>
+<context>
     <name>RunTexts</name>
     <message>
         <source> 変換が終わり次第終了します。すぐに中止するには Esc キーを押して下さい。</source>
@@ -367,6 +378,42 @@
     <message>
         <source>( 次回の起動から有効になります )</source>
         <translation>( takes effect at the next start )</translation>
+    </message>
+    <message>
+        <source>ピーク (E1 の値)</source>
+        <translation>Peak (E1&apos;s value)</translation>
+    </message>
+    <message>
+        <source>ラウドネス (ファイルごと)</source>
+        <translation>Loudness (each file)</translation>
+    </message>
+    <message>
+        <source>ラウドネス (アルバム全体)</source>
+        <translation>Loudness (whole album)</translation>
+    </message>
+    <message>
+        <source>-23 LUFS (EBU R128 放送)</source>
+        <translation>-23 LUFS (EBU R128 broadcast)</translation>
+    </message>
+    <message>
+        <source>-16 LUFS (ポッドキャスト)</source>
+        <translation>-16 LUFS (podcasts)</translation>
+    </message>
+    <message>
+        <source>-14 LUFS (配信サービス)</source>
+        <translation>-14 LUFS (streaming services)</translation>
+    </message>
+    <message>
+        <source>ノーマライズの方法</source>
+        <translation>Normalize by</translation>
+    </message>
+    <message>
+        <source>目標のラウドネス (LUFS)</source>
+        <translation>Target loudness (LUFS)</translation>
+    </message>
+    <message>
+        <source>トゥルーピークの上限 (dBTP)</source>
+        <translation>True peak ceiling (dBTP)</translation>
     </message>
 </context>
 <context>

@@ -349,7 +349,9 @@ void SettingsTest::unusableFileOnSave()
     }
     QVERIFY(form_->statusText() !=
             QStringLiteral(" 設定ファイルを保存できませんでした。保存先のフォルダを確認して下さい。"));
-    QCOMPARE(readConf(), QByteArray("[conversion]\nexisting=overwrite\njobs=3\n\n[start]\nrememberFolder=false\n"));
+    QCOMPARE(readConf(), QByteArray("[conversion]\nexisting=overwrite\njobs=3\n\n[interface]\nlanguage=ja\n\n"
+                                    "[normalize]\nloudness=-16\nmethod=peak\ntruePeak=-1\n\n"
+                                    "[start]\nrememberFolder=false\n"));
     QFile bad(confPath() + QStringLiteral(".bad"));
     QVERIFY(bad.open(QIODevice::ReadOnly));
     QCOMPARE(bad.readAll(), bytes);

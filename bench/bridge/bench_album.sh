@@ -34,9 +34,9 @@ for r in $(seq 1 "$repeats"); do
   echo "run $r: per file ${track_times[-1]} s, album ${album_times[-1]} s (measuring ${measure_times[-1]} s)"
 done
 
-track=$(printf '%s\n' "${track_times[@]}" | median)
-album=$(printf '%s\n' "${album_times[@]}" | median)
-measure=$(printf '%s\n' "${measure_times[@]}" | median)
+track=$(median_of "${track_times[@]}")
+album=$(median_of "${album_times[@]}")
+measure=$(median_of "${measure_times[@]}")
 echo "median: per file $track s, album $album s, of which measuring $measure s"
 awk -v m="$measure" -v a="$album" 'BEGIN { printf "measuring step / whole album run: %.1f %%\n", 100 * m / a }'
 

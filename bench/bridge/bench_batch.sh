@@ -61,16 +61,11 @@ for r in $(seq 1 "$repeats"); do
   parallel_times+=("$(by_parallel)")
   echo "run $r: marulo --batch ${batch_times[-1]} ms, parallel ${parallel_times[-1]} ms"
 done
-batch=$(printf '%s\n' "${batch_times[@]}" | median)
-par=$(printf '%s\n' "${parallel_times[@]}" | median)
+batch=$(median_of "${batch_times[@]}")
+par=$(median_of "${parallel_times[@]}")
 echo "median: marulo --batch --jobs 2 $batch ms, parallel -j2 $par ms"
 awk -v a="$batch" -v b="$par" 'BEGIN { printf "ratio batch/parallel: %.3f (target <= 1.05)\n", a / b }'
-if diff -r "$work/by-batch" "$work/by-parallel" >/dev/null; then
-  echo "the 20 MP3 files are the same byte for byte"
-else
-  echo "the MP3 files differ between the batch and parallel" >&2
-  exit 1
-fi
+same_files "$work/by-batch" "$work/by-parallel" "the batch and parallel"
 
 # Start-up: a folder with nothing to convert, against /bin/true.
 start_times=()
@@ -84,6 +79,6 @@ for r in $(seq 1 21); do
   start_times+=($(((t1 - t0) / 1000)))
   true_times+=($(((t2 - t1) / 1000)))
 done
-s=$(printf '%s\n' "${start_times[@]}" | median)
-t=$(printf '%s\n' "${true_times[@]}" | median)
+s=$(median_of "${start_times[@]}")
+t=$(median_of "${true_times[@]}")
 awk -v s="$s" -v t="$t" 'BEGIN { printf "start with nothing to do: marulo --batch %.1f ms, /bin/true %.1f ms\n", s / 1000, t / 1000 }'

@@ -26,9 +26,4 @@ one=$median_1
 two=$median_2
 echo "median: jobs=1 $one s, jobs=2 $two s"
 awk -v a="$two" -v b="$one" 'BEGIN { printf "ratio jobs=2/jobs=1: %.3f (target <= 0.55)\n", a / b }'
-if diff -r "$work/one" "$work/two" >/dev/null; then
-  echo "the 20 MP3 files are the same byte for byte"
-else
-  echo "the MP3 files differ between jobs=1 and jobs=2" >&2
-  exit 1
-fi
+same_files "$work/one" "$work/two" "jobs=1 and jobs=2"

@@ -13,6 +13,9 @@ trap 'rm -rf "$work"' EXIT
 # Stops the benchmark when the program it runs has not been built.
 need() { [ -x "$1" ] || { echo "build the target $2 first ($1)" >&2; exit 1; }; }
 
+# median_of VALUE...: the median of the values given.
+median_of() { printf '%s\n' "$@" | median; }
+
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 # took DIGITS COMMAND...: the seconds the command takes, its output dropped.
@@ -49,4 +52,15 @@ alternate() {
   for i in "${!labels[@]}"; do
     printf -v "median_$((i + 1))" '%s' "$(printf '%s' "${times[$i]}" | median)"
   done
+}
+
+# same_files DIR1 DIR2 WHAT: the benchmark fails unless both runs made the
+# same files byte for byte (WHAT names the two runs in the message).
+same_files() {
+  if diff -r "$1" "$2" >/dev/null; then
+    echo "the 20 MP3 files are the same byte for byte"
+  else
+    echo "the MP3 files differ between $3" >&2
+    exit 1
+  fi
 }

@@ -48,6 +48,16 @@ void SetJobs(ConversionScene& scene, int jobs)
     scene.form->setRunPolicy(policy);
 }
 
+// The window open on a folder of these files, converting two at once.
+bool OpenWithTwoJobs(ConversionScene& scene, const QStringList& files)
+{
+    scene.makeFolder("music", files);
+    if (!scene.openWindow())
+        return false;
+    SetJobs(scene, 2);
+    return true;
+}
+
 } // namespace
 
 class ParallelTest : public QObject {
@@ -169,9 +179,7 @@ void ParallelTest::sameStemNeverOverlaps()
 void ParallelTest::failureInOneRunningFile()
 {
     ConversionScene scene;
-    scene.makeFolder("music", {"a.wav", "b.wav", "c.wav", "d.wav"});
-    QVERIFY(scene.openWindow());
-    SetJobs(scene, 2);
+    QVERIFY(OpenWithTwoJobs(scene, {"a.wav", "b.wav", "c.wav", "d.wav"}));
     qputenv("MARULO_STANDIN_SLEEP_MS", "*=100");
     qputenv("MARULO_STANDIN_FAIL", "lame.exe=2");
     qputenv("MARULO_STANDIN_FAIL_MATCH", "b.mp3");
@@ -185,9 +193,7 @@ void ParallelTest::failureInOneRunningFile()
 void ParallelTest::escStopsEveryRunningFile()
 {
     ConversionScene scene;
-    scene.makeFolder("music", {"a.wav", "b.wav", "c.wav", "d.wav"});
-    QVERIFY(scene.openWindow());
-    SetJobs(scene, 2);
+    QVERIFY(OpenWithTwoJobs(scene, {"a.wav", "b.wav", "c.wav", "d.wav"}));
     qputenv("MARULO_STANDIN_SLEEP_MS", "lame.exe=60000");
     qputenv("MARULO_STANDIN_PARTIAL", "lame.exe");
     qputenv("MARULO_STANDIN_CHILD", "lame.exe");
@@ -216,9 +222,7 @@ void ParallelTest::escStopsEveryRunningFile()
 void ParallelTest::pressDuringTheRunIsIgnored()
 {
     ConversionScene scene;
-    scene.makeFolder("music", {"a.wav", "b.wav", "c.wav"});
-    QVERIFY(scene.openWindow());
-    SetJobs(scene, 2);
+    QVERIFY(OpenWithTwoJobs(scene, {"a.wav", "b.wav", "c.wav"}));
     scene.whileRunning("lame.exe", [&] {
         scene.press("B2");
         scene.press("B1");
@@ -232,9 +236,7 @@ void ParallelTest::pressDuringTheRunIsIgnored()
 void ParallelTest::exitDuringTheRun()
 {
     ConversionScene scene;
-    scene.makeFolder("music", {"a.wav", "b.wav", "c.wav"});
-    QVERIFY(scene.openWindow());
-    SetJobs(scene, 2);
+    QVERIFY(OpenWithTwoJobs(scene, {"a.wav", "b.wav", "c.wav"}));
     scene.exitWhileRunning("lame.exe");
     scene.press("B2");
     QVERIFY(scene.actionRan);

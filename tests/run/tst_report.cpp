@@ -7,6 +7,22 @@
 using namespace marulo;
 using namespace marulo::test;
 
+namespace {
+
+// "Single Encode" of one file whose lame.exe fails with that status.
+bool PressWithFailingLame(ConversionScene& scene, const QString& file, const QByteArray& status)
+{
+    scene.makeFolder("music", {file});
+    if (!scene.openWindow())
+        return false;
+    qputenv("MARULO_STANDIN_FAIL", "lame.exe=" + status);
+    scene.select(file);
+    scene.press("B1");
+    return true;
+}
+
+} // namespace
+
 class ReportTest : public QObject {
     Q_OBJECT
 
@@ -62,11 +78,7 @@ void ReportTest::statusAfterFailures()
 void ReportTest::designedMessagesStay()
 {
     ConversionScene scene;
-    scene.makeFolder("music", {"a.wav"});
-    QVERIFY(scene.openWindow());
-    qputenv("MARULO_STANDIN_FAIL", "lame.exe=2");
-    scene.select("a.wav");
-    scene.press("B1");
+    QVERIFY(PressWithFailingLame(scene, "a.wav", "2"));
     QCOMPARE(scene.form->statusText(),
              QString::fromUtf8(" lame.exe による a.wav の変換に失敗しました。 lame.exe: told to fail with status 2"));
     scene.fileList()->clearSelection();
@@ -78,11 +90,7 @@ void ReportTest::designedMessagesStay()
 void ReportTest::logAfterAFailure()
 {
     ConversionScene scene;
-    scene.makeFolder("music", {"song.wav"});
-    QVERIFY(scene.openWindow());
-    qputenv("MARULO_STANDIN_FAIL", "lame.exe=3");
-    scene.select("song.wav");
-    scene.press("B1");
+    QVERIFY(PressWithFailingLame(scene, "song.wav", "3"));
 
     const std::deque<LogEntry>& entries = scene.form->runLog().entries();
     QCOMPARE(entries.size(), std::size_t(2));

@@ -64,6 +64,14 @@ private slots:
 private:
     // A fresh folder holding copies of the named sources.
     QString folderWith(const QStringList& sources, const QString& name = QString());
+    // A fresh folder holding the one source "name=sample": its name, the
+    // folder, and the bytes it starts with (the input must stay as it is).
+    struct OneSource {
+        QString name;
+        QString folder;
+        QByteArray before;
+    };
+    OneSource folderWithOne(const QString& source);
     void open(const QString& folder);
     void choose(int mode, const Settings& settings);
     void selectOnly(const QString& fileName);
@@ -108,6 +116,13 @@ void EndToEndTest::init()
 void EndToEndTest::cleanup()
 {
     form_.reset();
+}
+
+EndToEndTest::OneSource EndToEndTest::folderWithOne(const QString& source)
+{
+    OneSource one{source.section('=', 0, 0), folderWith({source}), {}};
+    one.before = fileBytes(one.folder + '/' + one.name);
+    return one;
 }
 
 QString EndToEndTest::folderWith(const QStringList& sources, const QString& name)
@@ -214,9 +229,7 @@ void EndToEndTest::defaultEncodeGivesFormat()
     QFETCH(QString, format);
     QFETCH(QString, codec);
 
-    const QString name = source.section('=', 0, 0);
-    const QString folder = folderWith({source});
-    const QByteArray before = fileBytes(folder + '/' + name);
+    const auto [name, folder, before] = folderWithOne(source);
     STEP(open(folder));
     STEP(choose(mode, {}));
     STEP(selectOnly(name));
@@ -426,9 +439,7 @@ void EndToEndTest::normalisesOnly()
     QFETCH(QString, source);
     QFETCH(QString, level);
 
-    const QString name = source.section('=', 0, 0);
-    const QString folder = folderWith({source});
-    const QByteArray before = fileBytes(folder + '/' + name);
+    const auto [name, folder, before] = folderWithOne(source);
     STEP(open(folder));
     STEP(choose(Wav, {{"E1", level}}));
     STEP(selectOnly(name));

@@ -16,13 +16,15 @@ namespace marulo {
 
 namespace {
 
-// The values an option accepts: one of a list of words, a whole number in a
-// range, or what a setting of the settings file accepts.
+// The values an option accepts: one of a list of words, a number in a range
+// (a whole one unless fractional), or what a setting of the settings file
+// accepts.
 struct Accepted {
     const char* items = nullptr; // separated by '|'
     int minimum = 0;
     int maximum = -1; // below minimum: no range
     const char* setting = nullptr;
+    bool fractional = false;
 };
 
 // One option: its name, the value it takes (nullptr: a switch), its help,
@@ -48,15 +50,19 @@ int IndexIn(const char* items, const QString& word)
 
 constexpr Accepted Words(const char* items)
 {
-    return {items, 0, -1, nullptr};
+    return {items, 0, -1, nullptr, false};
 }
 constexpr Accepted Range(const CV::FieldValues& field)
 {
-    return {nullptr, field.minimum, field.maximum, nullptr};
+    return {nullptr, field.minimum, field.maximum, nullptr, false};
+}
+constexpr Accepted Decibels(int minimum, int maximum)
+{
+    return {nullptr, minimum, maximum, nullptr, true};
 }
 constexpr Accepted Setting(const char* key)
 {
-    return {nullptr, 0, -1, key};
+    return {nullptr, 0, -1, key, false};
 }
 
 const SettingDeclaration* DeclarationOf(const char* key)
@@ -74,7 +80,7 @@ void ApplySetting(BatchSettings& s, const char* key, const QString& value)
 }
 
 // Every option is the counterpart of a control or of a setting, with the
-// window's start as its default. The loudness options join as rows here.
+// window's start as its default.
 // clang-format off
 const OptionRow Options[] = {
     {"mode", "MODE", "Encode mode: mp3, mp2, ogg, aac, flac, tta or wav (default mp3).", Words(ModeWords),
@@ -122,6 +128,19 @@ const OptionRow Options[] = {
      Setting("jobs"), [](BatchSettings& s, const QString& v) { ApplySetting(s, "jobs", v); }},
     {"existing", "POLICY", "When a result is there already: overwrite, skip or number (default overwrite, or the settings file's).",
      Setting("existing"), [](BatchSettings& s, const QString& v) { ApplySetting(s, "existing", v); }},
+    {"normalize-method", "METHOD", "How to normalise: peak (to --level), loudness (each file to --loudness) or album (the files of a folder together; default peak, or the settings file's).",
+     Setting("method"), [](BatchSettings& s, const QString& v) { ApplySetting(s, "method", v); }},
+    {"loudness", "LUFS", "The loudness target of loudness and album, -69.9 to -0.1 (default -16, or the settings file's).",
+     Setting("loudness"), [](BatchSettings& s, const QString& v) { ApplySetting(s, "loudness", v); }},
+    {"true-peak", "DBTP", "The highest true peak of loudness and album, -9 to 0 (default -1, or the settings file's).",
+     Setting("truePeak"), [](BatchSettings& s, const QString& v) { ApplySetting(s, "truePeak", v); }},
+    // After the method: a fixed gain overrides it.
+    {"gain", "G", "Normalise every file by one fixed gain of G dB, -60 to 60, whatever the method (a job of --print-jobs with album; default none).",
+     Decibels(-60, 60),
+     [](BatchSettings& s, const QString& v) {
+         s.user.policy.loudness.method = NormalizeMethod::Gain;
+         s.user.policy.loudness.gain = v.toDouble();
+     }},
 };
 // clang-format on
 
@@ -132,7 +151,7 @@ bool Accepts(const Accepted& accepted, const QString& value)
     if (accepted.setting)
         return ParseSetting(*DeclarationOf(accepted.setting), value).isValid();
     bool isNumber = false;
-    const int number = value.toInt(&isNumber);
+    const double number = accepted.fractional ? value.toDouble(&isNumber) : value.toInt(&isNumber);
     return isNumber && !value.startsWith(QLatin1Char('+')) && number >= accepted.minimum && number <= accepted.maximum;
 }
 

@@ -6,9 +6,12 @@
 #include "batch/BatchTexts.h"
 #include "batch/BatchWindow.h"
 #include "batch/FileWatch.h"
+#include "batch/FolderGain.h"
 #include "batch/StopSignals.h"
 #include "core/ConversionJob.h"
+#include "core/ConverterTable.h"
 #include "core/FileOperations.h"
+#include "core/LoudnessLevel.h"
 #include "launcher/ProcessRunner.h"
 #include "launcher/RunLog.h"
 #include "launcher/Translation.h"
@@ -78,6 +81,51 @@ bool ConvertFolder(const BatchRequest& request, const FolderFiles& run, ProcessR
     return !job.summary().stopped;
 }
 
+// Whether the run would measure each folder's files as one album: the
+// window's rule, with the batch's switches fixed.
+bool MeasuresAlbum(const BatchSettings& settings)
+{
+    return settings.user.policy.loudness.method == NormalizeMethod::Album && settings.normalize && !settings.decode;
+}
+
+// The jobs, one line per file on standard output. An album's gain is measured
+// per folder first, as each folder's press would, and each job carries it as
+// a fixed gain in place of the method; if a measure fails nothing is printed.
+int PrintJobs(const BatchRequest& request, const QStringList& files, const QString& startFolder)
+{
+    const QString program = QCoreApplication::applicationFilePath();
+    if (!MeasuresAlbum(request.settings)) {
+        for (const QString& line : JobLines(program, request.jobOptions, files))
+            std::fputs(qUtf8Printable(line + QLatin1Char('\n')), stdout);
+        return 0;
+    }
+    QStringList options = request.jobOptions;
+    if (const qsizetype method = options.indexOf(QStringLiteral("--normalize-method")); method >= 0)
+        options.remove(method, 2);
+    RunLog log;
+    ProcessRunner runner(
+        log, [](const QString&, std::optional<double>) {}, startFolder);
+    QStringList lines;
+    for (const FolderFiles& run : ByFolder(files)) {
+        RunOutcome failure;
+        const std::optional<double> gain =
+            MeasureFolderGain(run, runner, request.settings.user.policy.loudness, failure);
+        if (!gain) {
+            const QString detail = FailureDetail(std::string(NormalizerExecutable), failure);
+            std::fputs(qUtf8Printable(QStringLiteral("marulo: ") +
+                                      Text(BatchTexts::MeasureFailed).arg(run.folder, detail) + QLatin1Char('\n')),
+                       stderr);
+            return FailedStatus;
+        }
+        lines << JobLines(program,
+                          options + QStringList{QStringLiteral("--gain"), QString::fromStdString(LevelNumber(*gain))},
+                          run.paths);
+    }
+    for (const QString& line : lines)
+        std::fputs(qUtf8Printable(line + QLatin1Char('\n')), stdout);
+    return 0;
+}
+
 } // namespace
 
 int RunBatch(int argc, char* argv[])
@@ -112,11 +160,8 @@ int RunBatch(int argc, char* argv[])
 
     const BatchSettings& settings = request.settings;
     const QStringList files = BatchFileList(request.paths, settings.encoder.mode, settings.decode);
-    if (request.action == BatchRequest::Action::PrintJobs) {
-        for (const QString& line : JobLines(QCoreApplication::applicationFilePath(), request.jobOptions, files))
-            std::fputs(qUtf8Printable(line + QLatin1Char('\n')), stdout);
-        return 0;
-    }
+    if (request.action == BatchRequest::Action::PrintJobs)
+        return PrintJobs(request, files, startFolder);
 
     BatchReport report(static_cast<int>(files.size()), request.quiet, isatty(STDERR_FILENO) == 1);
     RunLog log;

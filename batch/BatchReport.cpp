@@ -85,6 +85,15 @@ void BatchReport::Progress(const QString& inputPath, std::optional<double> perce
     Redraw();
 }
 
+QString FailureDetail(const std::string& converter, const RunOutcome& verdict)
+{
+    QString detail =
+        QString::fromStdString(converter) + QStringLiteral(": ") + QString::fromStdString(LogWording(verdict));
+    if (!verdict.lastOutput.empty())
+        detail += QStringLiteral(": ") + QString::fromStdString(verdict.lastOutput.back());
+    return detail;
+}
+
 void BatchReport::FileEnded(const FileEnd& end)
 {
     running_.erase(QString::fromStdString(end.inputPath));
@@ -96,11 +105,7 @@ void BatchReport::FileEnded(const FileEnd& end)
     const QString name = QString::fromStdString(end.inputName);
     if (end.failed) {
         ++failed_;
-        QString detail = QString::fromStdString(end.converter) + QStringLiteral(": ") +
-                         QString::fromStdString(LogWording(end.verdict));
-        if (!end.verdict.lastOutput.empty())
-            detail += QStringLiteral(": ") + QString::fromStdString(end.verdict.lastOutput.back());
-        Line(Text(BatchTexts::Failed).arg(name, detail));
+        Line(Text(BatchTexts::Failed).arg(name, FailureDetail(end.converter, end.verdict)));
         return;
     }
     ++converted_;

@@ -10,6 +10,10 @@
 
 namespace marulo {
 
+// A failed step as the batch words it: "normalize.exe: exit status 2: <its
+// last line>".
+QString FailureDetail(const std::string& converter, const RunOutcome& verdict);
+
 // What the batch tells the user on standard error. On a terminal one line
 // updates in place while files run; elsewhere (a log, a pipe) one line per
 // finished file. Quiet leaves failures only. The summary closes every run.

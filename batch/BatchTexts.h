@@ -27,6 +27,11 @@ inline constexpr const char* StoppedSummary =
 // files with their shares, elapsed and remaining time.
 inline constexpr const char* Progress = QT_TRANSLATE_NOOP("BatchTexts", "%1/%2 件  %3  経過 %4  残り %5");
 
+// --print-jobs with album loudness could not measure a folder's files:
+// "<folder>: normalize.exe: exit status 2: <its last line>".
+inline constexpr const char* MeasureFailed =
+    QT_TRANSLATE_NOOP("BatchTexts", "アルバムのラウドネスを測れませんでした: %1: %2");
+
 // Usage errors, each followed by a hint to --help.
 inline constexpr const char* NoSuchPath =
     QT_TRANSLATE_NOOP("BatchTexts", "\"%1\" がありません。または読み取る権限がありません。");

@@ -42,6 +42,11 @@ void ConversionJob::ChooseLevel(bool album)
     level = {};
     if (loudness.method == NormalizeMethod::Peak)
         return;
+    if (loudness.method == NormalizeMethod::Gain) {
+        level.kind = NormalizeLevel::Kind::Gain;
+        level.gain = loudness.gain;
+        return;
+    }
     level.kind = NormalizeLevel::Kind::Loudness;
     level.target = loudness.target;
     level.ceiling = loudness.ceiling;
@@ -106,7 +111,8 @@ void ConversionJob::Begin(const std::vector<std::string>& paths, const std::stri
     summary_.files = static_cast<int>(paths.size());
     followSelection_ = followSelection;
     finished_ = false;
-    if (options_.Level.kind == NormalizeLevel::Kind::Gain)
+    // A fixed gain given by the policy needs no measuring.
+    if (options_.Level.kind == NormalizeLevel::Kind::Gain && policy_.loudness.method == NormalizeMethod::Album)
         MeasureAlbum();
     else
         Advance();

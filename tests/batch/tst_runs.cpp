@@ -33,10 +33,12 @@ private slots:
     void aFailureAmongGoodFiles();
     void interruptMidRun();
     void printedJobsRunInAShell();
+    void printedJobsCarryTheAlbumsGain();
 
 private:
     QString makeFiles(const QString& folder, const QStringList& names);
-    BatchResult run(const QStringList& arguments, const QString& workingFolder = {});
+    // readSettings: the settings file of XDG_CONFIG_HOME applies.
+    BatchResult run(const QStringList& arguments, const QString& workingFolder = {}, bool readSettings = false);
     // The arguments of the runs of one converter, each joined by blanks.
     QStringList argumentsOf(const QString& converter) const;
 
@@ -46,8 +48,9 @@ private:
 
 void BatchRunsTest::init()
 {
-    for (const char* name : {"MARULO_STANDIN_SLEEP_MS", "MARULO_STANDIN_FAIL", "MARULO_STANDIN_FAIL_MATCH",
-                             "MARULO_STANDIN_MATCH", "MARULO_STANDIN_PARTIAL", "MARULO_STANDIN_CHILD"})
+    for (const char* name :
+         {"MARULO_STANDIN_SLEEP_MS", "MARULO_STANDIN_FAIL", "MARULO_STANDIN_FAIL_MATCH", "MARULO_STANDIN_MATCH",
+          "MARULO_STANDIN_PARTIAL", "MARULO_STANDIN_CHILD", "MARULO_STANDIN_MEASURE"})
         qunsetenv(name);
     root_ = std::make_unique<QTemporaryDir>();
     log_ = root_->filePath("standin.log");
@@ -70,11 +73,15 @@ QString BatchRunsTest::makeFiles(const QString& folder, const QStringList& names
     return path;
 }
 
-BatchResult BatchRunsTest::run(const QStringList& arguments, const QString& workingFolder)
+BatchResult BatchRunsTest::run(const QStringList& arguments, const QString& workingFolder, bool readSettings)
 {
     QProcess batch;
     batch.setWorkingDirectory(workingFolder.isEmpty() ? root_->path() : workingFolder);
-    batch.start(QStringLiteral(MARULO_BATCH_HOST), QStringList{"--batch", "--no-settings"} + arguments);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", root_->filePath("config"));
+    batch.setProcessEnvironment(environment);
+    const QStringList head = readSettings ? QStringList{"--batch"} : QStringList{"--batch", "--no-settings"};
+    batch.start(QStringLiteral(MARULO_BATCH_HOST), head + arguments);
     batch.waitForFinished(30000);
     return {batch.exitCode(), QString::fromUtf8(batch.readAllStandardOutput()),
             QString::fromUtf8(batch.readAllStandardError())};
@@ -93,7 +100,7 @@ void BatchRunsTest::commandLines_data()
 {
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("converter");
-    QTest::addColumn<QString>("arguments"); // with <d> for the folder
+    QTest::addColumn<QString>("arguments"); // with <d> for the folder; one line per run
 
     QTest::newRow("defaults: normalise") << QStringList{} << "normalize.exe"
                                          << "-m 90 -o <d>/Zorvik/a.wav <d>/a.wav";
@@ -111,6 +118,17 @@ void BatchRunsTest::commandLines_data()
                                 << "-5 <d>/Zorvik/a.wav -o <d>/Zorvik/a.flac";
     QTest::newRow("level") << QStringList{"--mode", "wav", "--level", "100"} << "normalize.exe"
                            << "-m 100 -o <d>/Zorvik/a.wav <d>/a.wav";
+    QTest::newRow("peak method") << QStringList{"--normalize-method", "peak", "--level", "80"} << "normalize.exe"
+                                 << "-m 80 -o <d>/Zorvik/a.wav <d>/a.wav";
+    QTest::newRow("loudness") << QStringList{"--normalize-method", "loudness", "--loudness", "-23",
+                                             "--true-peak",        "-2.5"}
+                              << "normalize.exe"
+                              << "-l -23 -t -2.5 -o <d>/Zorvik/a.wav <d>/a.wav";
+    // The stand-in measures -20 LUFS, -3 dBTP: min(-14 - -20, -1 - -3) = 2.
+    QTest::newRow("album") << QStringList{"--normalize-method", "album", "--loudness", "-14"} << "normalize.exe"
+                           << "--measure --list <d>/Zorvik/.marulo-album.txt\n-g 2 -o <d>/Zorvik/a.wav <d>/a.wav";
+    QTest::newRow("gain over album") << QStringList{"--normalize-method", "album", "--gain", "-7.25"} << "normalize.exe"
+                                     << "-g -7.25 -o <d>/Zorvik/a.wav <d>/a.wav";
 }
 
 void BatchRunsTest::commandLines()
@@ -121,7 +139,7 @@ void BatchRunsTest::commandLines()
     const QString folder = makeFiles("in", {"a.wav"});
     const BatchResult result = run(options + QStringList{folder});
     QVERIFY2(result.status == 0, qPrintable(result.err));
-    QCOMPARE(argumentsOf(converter), QStringList{QString(arguments).replace("<d>", folder)});
+    QCOMPARE(argumentsOf(converter), QString(arguments).replace("<d>", folder).split('\n'));
 }
 
 void BatchRunsTest::usageErrors_data()
@@ -142,6 +160,9 @@ void BatchRunsTest::usageErrors_data()
     QTest::newRow("missing path, nothing converts") << QStringList{"in", "nothere"} << "nothere\" がありません。";
     QTest::newRow("no path") << QStringList{} << "変換するファイルかフォルダを指定して下さい。";
     QTest::newRow("unknown option") << QStringList{"--bogus", "in"} << "bogus";
+    QTest::newRow("true peak") << QStringList{"--true-peak", "0.5", "in"}
+                               << "--true-peak に \"0.5\" は指定できません。指定できる値: -9-0";
+    QTest::newRow("gain") << QStringList{"--gain", "60.5", "in"} << "--gain に \"60.5\" は指定できません。";
     QTest::newRow("english") << QStringList{"--language", "fr", "in"} << "--language に \"fr\"";
 }
 
@@ -228,6 +249,38 @@ void BatchRunsTest::printedJobsRunInAShell()
     }
     QCOMPARE(QDir(folder + "/Zorvik").entryList(QDir::Files),
              (QStringList{"a b.mp2", "it's \"x\".mp2", "曲 $HOME.mp2"}));
+}
+
+// An album split into jobs: measured once by the settings' method and the
+// option's target over the file's, each job then carries the album's gain.
+void BatchRunsTest::printedJobsCarryTheAlbumsGain()
+{
+    const QString folder = makeFiles("in", {"a.wav", "b.wav"});
+    QDir().mkpath(root_->filePath("config/marulo"));
+    QFile settings(root_->filePath("config/marulo/marulo.conf"));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("[normalize]\nmethod=album\nloudness=-14\n");
+    settings.close();
+
+    qputenv("MARULO_STANDIN_FAIL", "normalize.exe=2");
+    const BatchResult failed = run({"--print-jobs", "--loudness", "-23", "in"}, {}, true);
+    QCOMPARE(failed.status, 1);
+    QVERIFY(failed.out.isEmpty());
+    QVERIFY2(
+        failed.err.contains("アルバムのラウドネスを測れませんでした: " + folder + ": normalize.exe: exit status 2"),
+        qPrintable(failed.err));
+    qunsetenv("MARULO_STANDIN_FAIL");
+    QFile::remove(log_);
+
+    // min(-23 - -20, -1 - -3) = -3; the file's -14 would give 2.
+    const BatchResult printed = run({"--print-jobs", "--loudness", "-23", "in"}, {}, true);
+    QVERIFY2(printed.status == 0, qPrintable(printed.err));
+    const QString program = QFileInfo(QStringLiteral(MARULO_BATCH_HOST)).absoluteFilePath();
+    const QString head = "'" + program + "' --batch --loudness -23 --gain -3 '" + folder;
+    QCOMPARE(printed.out, head + "/a.wav'\n" + head + "/b.wav'\n");
+    QCOMPARE(argumentsOf("normalize.exe"), QStringList{"--measure --list " + folder + "/Zorvik/.marulo-album.txt"});
+    QCOMPARE(ReadStandinLog(log_).size(), 1);
+    QVERIFY(!QFileInfo::exists(folder + "/Zorvik"));
 }
 
 QTEST_GUILESS_MAIN(BatchRunsTest)

@@ -91,8 +91,8 @@ void BatchEndToEndTest::sameResultsAsTheWindow()
 
     QProcess batch;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(name);
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(variable);
     batch.setProcessEnvironment(environment);
     batch.start(QStringLiteral(MARULO_EXECUTABLE),
                 QStringList{"--batch", "--no-settings"} + options + QStringList{byBatch});
@@ -102,8 +102,9 @@ void BatchEndToEndTest::sameResultsAsTheWindow()
     const QStringList results = entriesOf(byWindow + "/Zorvik");
     QVERIFY(!results.isEmpty());
     QCOMPARE(entriesOf(byBatch + "/Zorvik"), results);
-    for (const QString& name : results)
-        QVERIFY2(fileBytes(byBatch + "/Zorvik/" + name) == fileBytes(byWindow + "/Zorvik/" + name), qPrintable(name));
+    for (const QString& result : results)
+        QVERIFY2(fileBytes(byBatch + "/Zorvik/" + result) == fileBytes(byWindow + "/Zorvik/" + result),
+                 qPrintable(result));
 }
 
 QTEST_MAIN(BatchEndToEndTest)

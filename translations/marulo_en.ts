@@ -47,6 +47,10 @@
         <source>使い方は marulo --batch --help で表示されます。</source>
         <translation>Run marulo --batch --help for usage.</translation>
     </message>
+    <message>
+        <source>アルバムのラウドネスを測れませんでした: %1: %2</source>
+        <translation>Could not measure the album&apos;s loudness: %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ConversionMessages</name>

@@ -81,20 +81,14 @@ bool ConvertFolder(const BatchRequest& request, const FolderFiles& run, ProcessR
     return !job.summary().stopped;
 }
 
-// Whether the run would measure each folder's files as one album: the
-// window's rule, with the batch's switches fixed.
-bool MeasuresAlbum(const BatchSettings& settings)
-{
-    return settings.user.policy.loudness.method == NormalizeMethod::Album && settings.normalize && !settings.decode;
-}
-
 // The jobs, one line per file on standard output. An album's gain is measured
 // per folder first, as each folder's press would, and each job carries it as
 // a fixed gain in place of the method; if a measure fails nothing is printed.
 int PrintJobs(const BatchRequest& request, const QStringList& files, const QString& startFolder)
 {
     const QString program = QCoreApplication::applicationFilePath();
-    if (!MeasuresAlbum(request.settings)) {
+    const BatchSettings& settings = request.settings;
+    if (!MeasuresAlbum(settings.user.policy.loudness, settings.normalize, settings.decode)) {
         for (const QString& line : JobLines(program, request.jobOptions, files))
             std::fputs(qUtf8Printable(line + QLatin1Char('\n')), stdout);
         return 0;

@@ -118,11 +118,9 @@ void ConversionJob::Begin(const std::vector<std::string>& paths, const std::stri
         Advance();
 }
 
-// The files the press would normalise: all of them while "Normalize" is on
-// and decoding off, the switches as they stand at the press.
 bool ConversionJob::MeasuresAlbum() const
 {
-    return policy_.loudness.method == NormalizeMethod::Album && window_.Normalize() && !window_.Decode();
+    return marulo::MeasuresAlbum(policy_.loudness, window_.Normalize(), window_.Decode());
 }
 
 void ConversionJob::MeasureAlbum()

@@ -19,4 +19,11 @@ struct LoudnessPolicy {
     bool operator==(const LoudnessPolicy&) const = default;
 };
 
+// Whether a press measures its files as one album first: only files it would
+// normalise count, so "Normalize" on and decoding off, as they stand at the press.
+inline bool MeasuresAlbum(const LoudnessPolicy& policy, bool normalize, bool decode)
+{
+    return policy.method == NormalizeMethod::Album && normalize && !decode;
+}
+
 } // namespace marulo
